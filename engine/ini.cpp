@@ -1,0 +1,128 @@
+#include "engine/ini.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "engine/paths.h"
+
+static std::string Trim(const std::string& s)
+{
+    size_t b = 0, e = s.size();
+    while (b < e && std::isspace((unsigned char)s[b]))
+        b++;
+    while (e > b && std::isspace((unsigned char)s[e - 1]))
+        e--;
+    return s.substr(b, e - b);
+}
+
+static std::string Unquote(const std::string& s)
+{
+    if (s.size() >= 2 && (s[0] == '"' || s[0] == '\'') && s.back() == s[0])
+        return s.substr(1, s.size() - 2);
+    return s;
+}
+
+static bool SameIgnoringCase(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); i++)
+        if (std::tolower((unsigned char)a[i]) != std::tolower((unsigned char)b[i]))
+            return false;
+    return true;
+}
+
+IniFile ParseIni(const std::string& text)
+{
+    IniFile ini;
+    ini.loaded = true;
+    bool bom = text.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    std::istringstream in(bom ? text.substr(3) : text);
+    std::string line;
+    IniSection* current = nullptr;
+    while (std::getline(in, line)) {
+        std::string t = Trim(line);
+        if (t.empty() || t[0] == ';')
+            continue;
+        if (t[0] == '[') {
+            size_t close = t.find(']');
+            ini.sections.push_back({Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1)), {}});
+            current = &ini.sections.back();
+            continue;
+        }
+        size_t eq = t.find('=');
+        if (eq == std::string::npos || current == nullptr)
+            continue;
+        current->keys.push_back({Trim(t.substr(0, eq)), Unquote(Trim(t.substr(eq + 1)))});
+    }
+    return ini;
+}
+
+bool FindIniValue(const IniFile& ini, const std::string& section, const std::string& key,
+                  std::string* value)
+{
+    std::string sec = Trim(section), name = Trim(key);
+    for (const IniSection& s : ini.sections) {
+        if (!SameIgnoringCase(s.name, sec))
+            continue;
+        for (const IniKey& k : s.keys) {
+            if (SameIgnoringCase(k.name, name)) {
+                *value = k.value;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+int ParseIniInt(const std::string& text)
+{
+    size_t i = 0;
+    while (i < text.size() && std::isspace((unsigned char)text[i]))
+        i++;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    long long v = 0;
+    while (i < text.size() && std::isdigit((unsigned char)text[i])) {
+        v = v * 10 + (text[i++] - '0');
+        if (v > 0x7FFFFFFFLL)
+            v = 0x7FFFFFFFLL;
+    }
+    return (int)(negative ? -v : v);
+}
+
+float ParseIniFloat(const std::string& text)
+{
+    return (float)std::strtod(text.c_str(), nullptr);
+}
+
+static std::map<std::string, IniFile>& IniCache()
+{
+    static std::map<std::string, IniFile> cache;
+    return cache;
+}
+
+const IniFile& CachedIni(const std::string& path)
+{
+    auto& cache = IniCache();
+    auto it = cache.find(path);
+    if (it != cache.end())
+        return it->second;
+    IniFile ini;
+    std::ifstream in(ResolvePath(path), std::ios::binary);
+    if (in) {
+        std::stringstream ss;
+        ss << in.rdbuf();
+        ini = ParseIni(ss.str());
+    }
+    return cache[path] = ini;
+}
+
+void ForgetCachedIni(const std::string& path)
+{
+    IniCache().erase(path);
+}

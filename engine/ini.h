@@ -1,0 +1,37 @@
+// INI files read the way the Windows profile functions read them: names
+// compared without regard to case, white space trimmed, quoted values
+// unquoted, the first matching section and key win. Files are parsed once
+// and cached.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct IniKey {
+    std::string name;
+    std::string value;
+};
+
+struct IniSection {
+    std::string name;
+    std::vector<IniKey> keys;
+};
+
+struct IniFile {
+    bool loaded = false;
+    std::vector<IniSection> sections;
+};
+
+IniFile ParseIni(const std::string& text);
+
+// Looks a key up; false when the section or key is missing.
+bool FindIniValue(const IniFile& ini, const std::string& section, const std::string& key,
+                  std::string* value);
+
+// Optional sign and leading digits, anything after them ignored; 0 without digits.
+int ParseIniInt(const std::string& text);
+float ParseIniFloat(const std::string& text);
+
+// The parsed file for a path, read at most once until forgotten.
+const IniFile& CachedIni(const std::string& path);
+void ForgetCachedIni(const std::string& path);

@@ -1,0 +1,82 @@
+#include "engine/paths.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <cctype>
+#include <vector>
+
+static bool SameNameIgnoringCase(const std::string& a, const char* b)
+{
+    size_t n = a.size();
+    for (size_t i = 0; i < n; i++) {
+        if (b[i] == 0 || std::tolower((unsigned char)a[i]) != std::tolower((unsigned char)b[i]))
+            return false;
+    }
+    return b[n] == 0;
+}
+
+static bool Exists(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0;
+}
+
+// The entry of folder dir whose name equals part without regard to case, or
+// part itself when there is none (an exact match always wins).
+static std::string MatchEntry(const std::string& dir, const std::string& part)
+{
+    std::string exact = dir.empty() ? part : dir + "/" + part;
+    if (Exists(exact))
+        return part;
+    DIR* d = opendir(dir.empty() ? "." : dir.c_str());
+    if (!d)
+        return part;
+    std::string found = part;
+    while (dirent* e = readdir(d)) {
+        if (SameNameIgnoringCase(part, e->d_name)) {
+            found = e->d_name;
+            break;
+        }
+    }
+    closedir(d);
+    return found;
+}
+
+static std::vector<std::string> SplitPath(const std::string& name)
+{
+    std::vector<std::string> parts;
+    std::string cur;
+    for (char c : name) {
+        if (c == '/' || c == '\\') {
+            parts.push_back(cur);
+            cur.clear();
+        } else {
+            cur += c;
+        }
+    }
+    parts.push_back(cur);
+    return parts;
+}
+
+std::string ResolvePath(const std::string& name)
+{
+    std::vector<std::string> parts = SplitPath(name);
+    std::string path;
+    bool absolute = !name.empty() && (name[0] == '/' || name[0] == '\\');
+    bool missing = false;
+    for (size_t i = 0; i < parts.size(); i++) {
+        const std::string& part = parts[i];
+        if (part.empty() || part == ".") {
+            if (i == 0 && absolute)
+                path = "/";
+            continue;
+        }
+        std::string dir = path;
+        std::string entry = (missing || part == "..") ? part : MatchEntry(dir, part);
+        path = dir.empty() ? entry : (dir == "/" ? "/" + entry : dir + "/" + entry);
+        if (!missing && !Exists(path))
+            missing = true;
+    }
+    return path.empty() ? name : path;
+}

@@ -1,0 +1,167 @@
+// The engine interface implemented on SDL2, SDL2_image and SDL2_mixer.
+// Internal to engine/: the game sees only hge.h.
+#pragma once
+
+#include <SDL2/SDL.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "engine/hge.h"
+#include "engine/sim.h"
+
+struct Mix_Chunk;
+
+struct EngineTexture {
+    SDL_Texture* texture = nullptr;
+    int width = 0, height = 0;
+    bool isTarget = false;  // owned by a target; freed with it
+};
+
+struct EngineSound {
+    Mix_Chunk* chunk = nullptr;  // null when the game runs silently
+    std::string name;
+};
+
+const int PictureWidthDefault = 800;
+const int PictureHeightDefault = 590;
+const int MixerChannels = 32;
+
+class SdlEngine : public HGE {
+public:
+    SdlEngine();
+    ~SdlEngine() override;
+
+    int refs = 1;
+
+    void Release() override;
+    bool System_Initiate() override;
+    void System_Shutdown() override;
+    bool System_Start() override;
+    std::string System_GetErrorMessage() override;
+    void System_Log(const char* format, ...) override __attribute__((format(printf, 2, 3)));
+    int System_MessageBox(const char* text, const char* caption, unsigned style) override;
+
+    void System_SetStateBool(hgeBoolState state, bool value) override;
+    void System_SetStateFunc(hgeFuncState state, hgeCallback value) override;
+    void System_SetStateInt(hgeIntState state, int value) override;
+    void System_SetStateString(hgeStringState state, const char* value) override;
+    bool System_GetStateBool(hgeBoolState state) override;
+    int System_GetStateInt(hgeIntState state) override;
+
+    void* Resource_Load(const char* filename, uint32_t* size) override;
+    void Resource_Free(void* resource) override;
+
+    int Ini_GetInt(const char* section, const char* name, int def) override;
+    float Ini_GetFloat(const char* section, const char* name, float def) override;
+    std::string Ini_GetString(const char* section, const char* name, const char* def) override;
+
+    void Random_Seed(int seed) override;
+    int Random_Int(int min, int max) override;
+    float Random_Float(float min, float max) override;
+
+    float Timer_GetTime() override;
+    float Timer_GetDelta() override;
+    int Timer_GetFPS() override;
+
+    HEFFECT Effect_Load(const char* filename, uint32_t size) override;
+    void Effect_Free(HEFFECT eff) override;
+    HCHANNEL Effect_Play(HEFFECT eff) override;
+    HCHANNEL Effect_PlayEx(HEFFECT eff, int volume, int pan, float pitch, bool loop) override;
+    void Channel_Stop(HCHANNEL chn) override;
+    void Channel_StopAll() override;
+    bool Channel_IsPlaying(HCHANNEL chn) override;
+
+    void Input_GetMousePos(float* x, float* y) override;
+    int Input_GetMouseWheel() override;
+    bool Input_KeyDown(int key) override;
+    bool Input_KeyUp(int key) override;
+    bool Input_GetKeyState(int key) override;
+    int Input_GetKey() override;
+
+    bool Gfx_BeginScene(HTARGET target) override;
+    void Gfx_EndScene() override;
+    void Gfx_Clear(uint32_t color) override;
+    void Gfx_RenderLine(float x1, float y1, float x2, float y2, uint32_t color, float z) override;
+    void Gfx_RenderQuad(const hgeQuad* quad) override;
+
+    HTARGET Target_Create(int width, int height, bool zbuffer) override;
+    void Target_Free(HTARGET target) override;
+    HTEXTURE Target_GetTexture(HTARGET target) override;
+
+    HTEXTURE Texture_Load(const char* filename, uint32_t size, bool mipmap) override;
+    void Texture_Free(HTEXTURE tex) override;
+    int Texture_GetWidth(HTEXTURE tex, bool original) override;
+    int Texture_GetHeight(HTEXTURE tex, bool original) override;
+
+    // --- states
+    bool windowed = true, hideMouse = false, showSplash = false;
+    hgeCallback frameFunc = nullptr, renderFunc = nullptr, focusLostFunc = nullptr;
+    hgeCallback gfxRestoreFunc = nullptr, exitFunc = nullptr;
+    int screenWidth = PictureWidthDefault, screenHeight = PictureHeightDefault, screenBpp = 32;
+    std::string title = "Quarvel";
+    std::string iniFile;
+    std::string errorMessage;
+
+    // --- system (sdl_system.cpp)
+    bool initiated = false;
+    bool headless = false;
+    SimOptions sim;
+    uint32_t randomState = 1;
+    double startTicks = 0;
+    float frameDelta = 0;
+    int fps = 0;
+    int frameIndex = -1;  // the frame being run; -1 before the loop
+    FrameTimes times;
+    bool RunOneFrame(float dt);
+    void ApplyWindowedState();
+
+    // --- graphics (sdl_graphics.cpp)
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* screen = nullptr;  // the 800 x 590 picture; presented scaled
+    bool vsync = false;
+    std::vector<EngineTexture> textures;  // handle h is textures[h - 1]
+    std::vector<HTEXTURE> targets;        // handle t is targets[t - 1] (a texture handle)
+    bool sceneOnScreen = false;
+    bool InitGraphics();
+    void ShutdownGraphics();
+    void ClearPicture();  // black, at the start of every frame
+    void PresentScreen();
+    SDL_Rect PictureRectInWindow();
+    bool SaveScreenshot(const std::string& file);
+    EngineTexture* FindTexture(HTEXTURE tex);
+    HTEXTURE AddTexture(SDL_Texture* texture, int w, int h, bool isTarget);
+    void SetDrawBlend(int blend);
+
+    // --- audio (sdl_audio.cpp)
+    bool audioOpen = false;
+    bool silentLogged = false;
+    std::vector<EngineSound> sounds;            // handle h is sounds[h - 1]
+    unsigned channelGeneration[MixerChannels] = {};
+    unsigned nextGeneration = 1;
+    void InitAudio();
+    void ShutdownAudio();
+
+    // --- input (sdl_input.cpp)
+    bool keyHeld[HGEK_MAXKEY] = {};
+    bool keyPressed[HGEK_MAXKEY] = {};
+    bool keyReleased[HGEK_MAXKEY] = {};
+    int lastKeyPressed = 0;
+    int wheel = 0;
+    float mouseX = 0, mouseY = 0;
+    size_t nextScriptEvent = 0;
+    FILE* recorder = nullptr;
+    float lastRecordedMouseX = -1, lastRecordedMouseY = -1;
+    void ClearFrameInput();
+    void PressKey(int key);
+    void ReleaseKey(int key);
+    bool PollWindowEvents();  // false when the window asked to close and may
+    void ApplyScriptEvents(float* dt);
+    void OpenRecorder();
+    void RecordInput(const InputEvent& e);
+    void RecordFrameEnd(float dt);
+};
+
+SdlEngine* Engine();  // the one instance, or null

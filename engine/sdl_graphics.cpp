@@ -1,0 +1,358 @@
+// Window, textures, render targets and drawing of the SDL engine.
+//
+// The game draws an 800 x 590 picture. The engine keeps that picture in its
+// own target texture ("screen") and copies it to the window at the largest
+// scale that fits, keeping the aspect and leaving black borders, so the window
+// may be resized, maximised or full screen while the game sees one size.
+#include <SDL2/SDL_image.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/cp1251.h"
+#include "engine/paths.h"
+#include "engine/sdl_engine.h"
+
+static int WindowScale(bool headless)
+{
+    SDL_Rect usable;
+    if (headless || SDL_GetDisplayUsableBounds(0, &usable) != 0)
+        return 1;
+    // The desktop bounds include the title bar and borders of the window.
+    int k = std::min((usable.w - 16) / PictureWidthDefault, (usable.h - 48) / PictureHeightDefault);
+    return std::max(1, k);
+}
+
+static bool DisplayRunsAt60Hz()
+{
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0)
+        return false;
+    return mode.refresh_rate >= 59 && mode.refresh_rate <= 61;
+}
+
+bool SdlEngine::InitGraphics()
+{
+    if (headless)
+        SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    int k = WindowScale(headless);
+    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    if (headless)
+        flags |= SDL_WINDOW_HIDDEN;
+    else if (!windowed)
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    window = SDL_CreateWindow(Utf8FromCp1251(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                              screenWidth * k, screenHeight * k, flags);
+    if (!window) {
+        errorMessage = std::string("Can't create the window: ") + SDL_GetError();
+        return false;
+    }
+    SDL_SetWindowMinimumSize(window, screenWidth / 2, screenHeight / 2);
+    vsync = !headless && DisplayRunsAt60Hz();
+    Uint32 rflags = SDL_RENDERER_TARGETTEXTURE | (vsync ? SDL_RENDERER_PRESENTVSYNC : 0);
+    renderer = SDL_CreateRenderer(window, -1, rflags | (headless ? SDL_RENDERER_SOFTWARE : SDL_RENDERER_ACCELERATED));
+    if (!renderer)
+        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+    if (!renderer || !SDL_RenderTargetSupported(renderer)) {
+        errorMessage = std::string("Can't create a renderer with render targets: ") + SDL_GetError();
+        return false;
+    }
+    screen = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, screenWidth,
+                               screenHeight);
+    if (!screen) {
+        errorMessage = std::string("Can't create the picture: ") + SDL_GetError();
+        return false;
+    }
+    SDL_SetTextureBlendMode(screen, SDL_BLENDMODE_NONE);
+    SDL_SetRenderTarget(renderer, screen);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    return true;
+}
+
+void SdlEngine::ShutdownGraphics()
+{
+    for (EngineTexture& t : textures)
+        if (t.texture)
+            SDL_DestroyTexture(t.texture);
+    textures.clear();
+    targets.clear();
+    if (screen)
+        SDL_DestroyTexture(screen);
+    if (renderer)
+        SDL_DestroyRenderer(renderer);
+    if (window)
+        SDL_DestroyWindow(window);
+    screen = nullptr;
+    renderer = nullptr;
+    window = nullptr;
+}
+
+void SdlEngine::ApplyWindowedState()
+{
+    if (!window || headless)
+        return;
+    SDL_SetWindowFullscreen(window, windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (gfxRestoreFunc)
+        gfxRestoreFunc();
+}
+
+SDL_Rect SdlEngine::PictureRectInWindow()
+{
+    int w = screenWidth, h = screenHeight;
+    if (renderer)
+        SDL_GetRendererOutputSize(renderer, &w, &h);
+    double scale = std::min((double)w / screenWidth, (double)h / screenHeight);
+    if (scale >= 1.0 && scale - std::floor(scale) < 0.02)
+        scale = std::floor(scale);
+    SDL_Rect r;
+    r.w = (int)std::lround(screenWidth * scale);
+    r.h = (int)std::lround(screenHeight * scale);
+    r.x = (w - r.w) / 2;
+    r.y = (h - r.h) / 2;
+    return r;
+}
+
+void SdlEngine::ClearPicture()
+{
+    if (!renderer)
+        return;
+    SDL_SetRenderTarget(renderer, screen);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+}
+
+void SdlEngine::PresentScreen()
+{
+    if (headless)
+        return;
+    SDL_Rect dst = PictureRectInWindow();
+    bool whole = dst.w % screenWidth == 0 && dst.h % screenHeight == 0;
+    SDL_SetTextureScaleMode(screen, whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    SDL_SetRenderTarget(renderer, nullptr);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, screen, nullptr, &dst);
+    SDL_RenderPresent(renderer);
+}
+
+bool SdlEngine::SaveScreenshot(const std::string& file)
+{
+    if (!renderer || !screen)
+        return false;
+    SDL_Surface* shot = SDL_CreateRGBSurfaceWithFormat(0, screenWidth, screenHeight, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!shot)
+        return false;
+    SDL_SetRenderTarget(renderer, screen);
+    bool ok = SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, shot->pixels, shot->pitch) == 0;
+    // The window shows the picture's colours as they are, whatever its alpha.
+    for (int y = 0; ok && y < shot->h; y++) {
+        Uint32* row = (Uint32*)((Uint8*)shot->pixels + y * shot->pitch);
+        for (int x = 0; x < shot->w; x++)
+            row[x] |= 0xFF000000u;
+    }
+    ok = ok && IMG_SavePNG(shot, file.c_str()) == 0;
+    SDL_FreeSurface(shot);
+    return ok;
+}
+
+EngineTexture* SdlEngine::FindTexture(HTEXTURE tex)
+{
+    if (tex == 0 || tex > textures.size() || !textures[tex - 1].texture)
+        return nullptr;
+    return &textures[tex - 1];
+}
+
+HTEXTURE SdlEngine::AddTexture(SDL_Texture* texture, int w, int h, bool isTarget)
+{
+    EngineTexture t{texture, w, h, isTarget};
+    for (size_t i = 0; i < textures.size(); i++) {
+        if (!textures[i].texture) {
+            textures[i] = t;
+            return (HTEXTURE)(i + 1);
+        }
+    }
+    textures.push_back(t);
+    return (HTEXTURE)textures.size();
+}
+
+// Fully transparent pixels take the colour of an opaque neighbour, so that
+// filtering a rotated or scaled sprite does not pull dark fringes into its
+// edges.
+static void BleedColourIntoTransparentPixels(SDL_Surface* s)
+{
+    int w = s->w, h = s->h;
+    std::vector<Uint32> src((size_t)w * h);
+    for (int y = 0; y < h; y++)
+        memcpy(&src[(size_t)y * w], (Uint8*)s->pixels + y * s->pitch, (size_t)w * 4);
+    for (int y = 0; y < h; y++) {
+        Uint32* row = (Uint32*)((Uint8*)s->pixels + y * s->pitch);
+        for (int x = 0; x < w; x++) {
+            if (src[(size_t)y * w + x] >> 24)
+                continue;
+            static const int dx[4] = {-1, 1, 0, 0}, dy[4] = {0, 0, -1, 1};
+            for (int k = 0; k < 4; k++) {
+                int nx = x + dx[k], ny = y + dy[k];
+                if (nx < 0 || ny < 0 || nx >= w || ny >= h)
+                    continue;
+                Uint32 n = src[(size_t)ny * w + nx];
+                if (n >> 24) {
+                    row[x] = n & 0x00FFFFFFu;
+                    break;
+                }
+            }
+        }
+    }
+}
+
+HTEXTURE SdlEngine::Texture_Load(const char* filename, uint32_t size, bool mipmap)
+{
+    (void)size;
+    (void)mipmap;
+    if (!renderer || !filename)
+        return 0;
+    SDL_Surface* loaded = IMG_Load(ResolvePath(filename).c_str());
+    if (!loaded) {
+        System_Log("Can't load texture %s: %s", filename, IMG_GetError());
+        return 0;
+    }
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(loaded);
+    if (!argb)
+        return 0;
+    BleedColourIntoTransparentPixels(argb);
+    SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, argb);
+    int w = argb->w, h = argb->h;
+    SDL_FreeSurface(argb);
+    if (!texture) {
+        System_Log("Can't create texture %s: %s", filename, SDL_GetError());
+        return 0;
+    }
+    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+    SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
+    return AddTexture(texture, w, h, false);
+}
+
+void SdlEngine::Texture_Free(HTEXTURE tex)
+{
+    EngineTexture* t = FindTexture(tex);
+    if (!t || t->isTarget)
+        return;
+    SDL_DestroyTexture(t->texture);
+    *t = EngineTexture();
+}
+
+int SdlEngine::Texture_GetWidth(HTEXTURE tex, bool original)
+{
+    (void)original;
+    EngineTexture* t = FindTexture(tex);
+    return t ? t->width : 0;
+}
+
+int SdlEngine::Texture_GetHeight(HTEXTURE tex, bool original)
+{
+    (void)original;
+    EngineTexture* t = FindTexture(tex);
+    return t ? t->height : 0;
+}
+
+HTARGET SdlEngine::Target_Create(int width, int height, bool zbuffer)
+{
+    (void)zbuffer;
+    if (!renderer)
+        return 0;
+    SDL_Texture* texture =
+        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
+    if (!texture)
+        return 0;
+    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+    SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest);
+    targets.push_back(AddTexture(texture, width, height, true));
+    return (HTARGET)targets.size();
+}
+
+void SdlEngine::Target_Free(HTARGET target)
+{
+    if (target == 0 || target > targets.size() || targets[target - 1] == 0)
+        return;
+    EngineTexture* t = FindTexture(targets[target - 1]);
+    if (t) {
+        SDL_DestroyTexture(t->texture);
+        *t = EngineTexture();
+    }
+    targets[target - 1] = 0;
+}
+
+HTEXTURE SdlEngine::Target_GetTexture(HTARGET target)
+{
+    if (target == 0 || target > targets.size())
+        return 0;
+    return targets[target - 1];
+}
+
+bool SdlEngine::Gfx_BeginScene(HTARGET target)
+{
+    if (!renderer)
+        return false;
+    SDL_Texture* dest = screen;
+    if (target) {
+        EngineTexture* t = FindTexture(Target_GetTexture(target));
+        if (!t)
+            return false;
+        dest = t->texture;
+    }
+    SDL_SetRenderTarget(renderer, dest);
+    sceneOnScreen = target == 0;
+    return true;
+}
+
+void SdlEngine::Gfx_EndScene()
+{
+    if (sceneOnScreen)
+        PresentScreen();
+    sceneOnScreen = false;
+}
+
+void SdlEngine::Gfx_Clear(uint32_t color)
+{
+    if (!renderer)
+        return;
+    SDL_SetRenderDrawColor(renderer, (color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF, color >> 24);
+    SDL_RenderClear(renderer);
+}
+
+void SdlEngine::SetDrawBlend(int blend)
+{
+    SDL_SetRenderDrawBlendMode(renderer, (blend & BLEND_ALPHABLEND) ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_ADD);
+}
+
+void SdlEngine::Gfx_RenderLine(float x1, float y1, float x2, float y2, uint32_t color, float z)
+{
+    (void)z;
+    if (!renderer)
+        return;
+    SetDrawBlend(BLEND_DEFAULT);
+    SDL_SetRenderDrawColor(renderer, (color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF, color >> 24);
+    SDL_RenderDrawLineF(renderer, x1, y1, x2, y2);
+}
+
+void SdlEngine::Gfx_RenderQuad(const hgeQuad* quad)
+{
+    if (!renderer || !quad)
+        return;
+    SDL_Vertex v[4];
+    for (int i = 0; i < 4; i++) {
+        const hgeVertex& q = quad->v[i];
+        v[i].position = {q.x, q.y};
+        v[i].color = {(Uint8)(q.col >> 16), (Uint8)(q.col >> 8), (Uint8)q.col, (Uint8)(q.col >> 24)};
+        v[i].tex_coord = {q.tx, q.ty};
+    }
+    static const int indices[6] = {0, 1, 2, 0, 2, 3};
+    EngineTexture* t = FindTexture(quad->tex);
+    SDL_BlendMode mode = (quad->blend & BLEND_ALPHABLEND) ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_ADD;
+    if (t)
+        SDL_SetTextureBlendMode(t->texture, mode);
+    else
+        SDL_SetRenderDrawBlendMode(renderer, mode);
+    SDL_RenderGeometry(renderer, t ? t->texture : nullptr, v, 4, indices, 6);
+}

@@ -1,0 +1,179 @@
+// Keyboard and mouse of the SDL engine: window events or a script, turned
+// into the per-frame key states the game reads; recording of a player's input
+// into the runner's script format.
+#include <algorithm>
+#include <cstdlib>
+
+#include "engine/keys.h"
+#include "engine/sdl_engine.h"
+
+void SdlEngine::ClearFrameInput()
+{
+    std::fill(std::begin(keyPressed), std::end(keyPressed), false);
+    std::fill(std::begin(keyReleased), std::end(keyReleased), false);
+    lastKeyPressed = 0;
+    wheel = 0;
+}
+
+void SdlEngine::PressKey(int key)
+{
+    if (key <= 0 || key >= HGEK_MAXKEY)
+        return;
+    keyPressed[key] = true;
+    keyHeld[key] = true;
+    lastKeyPressed = key;
+    RecordInput({.frame = frameIndex, .kind = INPUT_DOWN, .key = key});
+}
+
+void SdlEngine::ReleaseKey(int key)
+{
+    if (key <= 0 || key >= HGEK_MAXKEY)
+        return;
+    keyReleased[key] = true;
+    keyHeld[key] = false;
+    RecordInput({.frame = frameIndex, .kind = INPUT_UP, .key = key});
+}
+
+static void MapMouseToPicture(SdlEngine* e, int wx, int wy)
+{
+    int ww = 1, wh = 1, ow = 1, oh = 1;
+    SDL_GetWindowSize(e->window, &ww, &wh);
+    SDL_GetRendererOutputSize(e->renderer, &ow, &oh);
+    SDL_Rect r = e->PictureRectInWindow();
+    float px = (wx * (float)ow / ww - r.x) * e->screenWidth / r.w;
+    float py = (wy * (float)oh / wh - r.y) * e->screenHeight / r.h;
+    e->mouseX = std::clamp(px, 0.0f, (float)e->screenWidth - 1);
+    e->mouseY = std::clamp(py, 0.0f, (float)e->screenHeight - 1);
+}
+
+static void HandleWindowEvent(SdlEngine* e, const SDL_WindowEvent& w)
+{
+    if (w.event != SDL_WINDOWEVENT_FOCUS_LOST)
+        return;
+    // Keys released while another window has the focus never reach us.
+    for (int k = 1; k < HGEK_MAXKEY; k++)
+        if (e->keyHeld[k])
+            e->ReleaseKey(k);
+    if (e->focusLostFunc)
+        e->focusLostFunc();
+}
+
+bool SdlEngine::PollWindowEvents()
+{
+    SDL_Event ev;
+    while (SDL_PollEvent(&ev)) {
+        switch (ev.type) {
+        case SDL_QUIT:
+            if (!exitFunc || exitFunc())
+                return false;
+            break;
+        case SDL_KEYDOWN:
+            if (!ev.key.repeat)
+                PressKey(KeyCodeFromScancode(ev.key.keysym.scancode));
+            break;
+        case SDL_KEYUP: ReleaseKey(KeyCodeFromScancode(ev.key.keysym.scancode)); break;
+        case SDL_MOUSEBUTTONDOWN: PressKey(KeyCodeFromMouseButton(ev.button.button)); break;
+        case SDL_MOUSEBUTTONUP: ReleaseKey(KeyCodeFromMouseButton(ev.button.button)); break;
+        case SDL_MOUSEMOTION: MapMouseToPicture(this, ev.motion.x, ev.motion.y); break;
+        case SDL_MOUSEWHEEL:
+            wheel += ev.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -ev.wheel.y : ev.wheel.y;
+            break;
+        case SDL_WINDOWEVENT: HandleWindowEvent(this, ev.window); break;
+        case SDL_RENDER_TARGETS_RESET:
+        case SDL_RENDER_DEVICE_RESET:
+            if (gfxRestoreFunc)
+                gfxRestoreFunc();
+            break;
+        }
+    }
+    if (wheel != 0)
+        RecordInput({.frame = frameIndex, .kind = INPUT_WHEEL, .wheel = wheel});
+    if (mouseX != lastRecordedMouseX || mouseY != lastRecordedMouseY) {
+        RecordInput({.frame = frameIndex, .kind = INPUT_MOUSE, .x = mouseX, .y = mouseY});
+        lastRecordedMouseX = mouseX;
+        lastRecordedMouseY = mouseY;
+    }
+    return true;
+}
+
+void SdlEngine::ApplyScriptEvents(float* dt)
+{
+    const std::vector<InputEvent>& events = sim.events;
+    while (nextScriptEvent < events.size() && events[nextScriptEvent].frame <= frameIndex) {
+        const InputEvent& e = events[nextScriptEvent++];
+        switch (e.kind) {
+        case INPUT_DOWN: PressKey(e.key); break;
+        case INPUT_UP: ReleaseKey(e.key); break;
+        case INPUT_MOUSE:
+            mouseX = e.x;
+            mouseY = e.y;
+            break;
+        case INPUT_WHEEL: wheel += e.wheel; break;
+        case INPUT_DT: *dt = e.dt; break;
+        case INPUT_SEED: break;  // taken before the run starts
+        }
+    }
+}
+
+void SdlEngine::OpenRecorder()
+{
+    const char* path = getenv("QUARVEL_RECORD");
+    if (!path || !*path)
+        return;
+    recorder = fopen(path, "w");
+    if (!recorder) {
+        System_Log("Can't record input into %s", path);
+        return;
+    }
+    fprintf(recorder, "# Quarvel input recording: replay with quarvel-sim --input %s\n", path);
+}
+
+void SdlEngine::RecordInput(const InputEvent& e)
+{
+    if (recorder)
+        fprintf(recorder, "%s\n", FormatInputEvent(e).c_str());
+}
+
+void SdlEngine::RecordFrameEnd(float dt)
+{
+    if (recorder)
+        RecordInput({.frame = frameIndex, .kind = INPUT_DT, .dt = dt});
+}
+
+void SdlEngine::Input_GetMousePos(float* x, float* y)
+{
+    if (x)
+        *x = mouseX;
+    if (y)
+        *y = mouseY;
+}
+
+int SdlEngine::Input_GetMouseWheel()
+{
+    return wheel;
+}
+
+static bool ValidKey(int key)
+{
+    return key > 0 && key < HGEK_MAXKEY;
+}
+
+bool SdlEngine::Input_KeyDown(int key)
+{
+    return ValidKey(key) && keyPressed[key];
+}
+
+bool SdlEngine::Input_KeyUp(int key)
+{
+    return ValidKey(key) && keyReleased[key];
+}
+
+bool SdlEngine::Input_GetKeyState(int key)
+{
+    return ValidKey(key) && keyHeld[key];
+}
+
+int SdlEngine::Input_GetKey()
+{
+    return lastKeyPressed;
+}

@@ -1,0 +1,403 @@
+// Life, states, frame loop, log, message boxes, files, INI, random numbers and
+// time of the SDL engine.
+#include <SDL2/SDL_image.h>
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstring>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+
+#include "engine/cp1251.h"
+#include "engine/ini.h"
+#include "engine/paths.h"
+#include "engine/sdl_engine.h"
+
+static SdlEngine* Instance = nullptr;
+static bool PendingHeadless = false;
+static SimOptions PendingSim;
+static std::vector<EngineEvent> EventRecord;
+static FrameTimes TimesOfReleasedEngine;
+
+SdlEngine* Engine()
+{
+    return Instance;
+}
+
+HGE* hgeCreate(int version)
+{
+    if (version != HGE_VERSION)
+        return nullptr;
+    if (Instance)
+        Instance->refs++;
+    else
+        Instance = new SdlEngine();
+    return Instance;
+}
+
+void EngineRunHeadless(const SimOptions& options)
+{
+    PendingHeadless = true;
+    PendingSim = options;
+    std::stable_sort(PendingSim.events.begin(), PendingSim.events.end(),
+                     [](const InputEvent& a, const InputEvent& b) { return a.frame < b.frame; });
+    if (Instance) {
+        Instance->headless = true;
+        Instance->sim = PendingSim;
+    }
+}
+
+const std::vector<EngineEvent>& EngineEventRecord()
+{
+    return EventRecord;
+}
+
+void RecordEngineEvent(const std::string& kind, const std::string& text)
+{
+    int frame = Instance ? Instance->frameIndex : -1;
+    EventRecord.push_back({frame, kind, text});
+    if (Instance && Instance->headless)
+        fprintf(stderr, "[frame %d] %s %s\n", frame, kind.c_str(), text.c_str());
+}
+
+FrameTimes EngineFrameTimes()
+{
+    return Instance ? Instance->times : TimesOfReleasedEngine;
+}
+
+SdlEngine::SdlEngine() : headless(PendingHeadless), sim(PendingSim) {}
+
+SdlEngine::~SdlEngine()
+{
+    if (initiated)
+        System_Shutdown();
+}
+
+void SdlEngine::Release()
+{
+    if (--refs > 0)
+        return;
+    TimesOfReleasedEngine = times;
+    Instance = nullptr;
+    delete this;
+}
+
+bool SdlEngine::System_Initiate()
+{
+    if (headless) {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+        errorMessage = std::string("Can't start SDL: ") + SDL_GetError();
+        return false;
+    }
+    IMG_Init(IMG_INIT_PNG);
+    if (!InitGraphics()) {
+        IMG_Quit();
+        SDL_Quit();
+        return false;
+    }
+    InitAudio();
+    SDL_ShowCursor(hideMouse ? SDL_DISABLE : SDL_ENABLE);
+    startTicks = (double)SDL_GetTicks64();
+    initiated = true;
+    if (!headless)
+        OpenRecorder();
+    return true;
+}
+
+void SdlEngine::System_Shutdown()
+{
+    if (!initiated)
+        return;
+    if (recorder) {
+        fclose(recorder);
+        recorder = nullptr;
+    }
+    ShutdownAudio();
+    ShutdownGraphics();
+    IMG_Quit();
+    SDL_Quit();
+    initiated = false;
+}
+
+bool SdlEngine::RunOneFrame(float dt)
+{
+    frameDelta = dt;
+    ClearPicture();
+    Uint64 freq = SDL_GetPerformanceFrequency();
+    Uint64 t0 = SDL_GetPerformanceCounter();
+    bool stop = frameFunc ? frameFunc() : false;
+    Uint64 t1 = SDL_GetPerformanceCounter();
+    if (!stop && renderFunc)
+        renderFunc();
+    Uint64 t2 = SDL_GetPerformanceCounter();
+    double update = (double)(t1 - t0) / freq, render = (double)(t2 - t1) / freq;
+    int n = ++times.frames;
+    times.updateMean += (update - times.updateMean) / n;
+    times.renderMean += (render - times.renderMean) / n;
+    times.updateWorst = std::max(times.updateWorst, update);
+    times.renderWorst = std::max(times.renderWorst, render);
+    return stop;
+}
+
+static void TakeScreenshots(SdlEngine* e, int frame)
+{
+    for (const SimScreenshot& s : e->sim.screenshots)
+        if (s.frame == frame && !e->SaveScreenshot(s.file))
+            fprintf(stderr, "Can't write screenshot %s: %s\n", s.file.c_str(), SDL_GetError());
+}
+
+static void RunHeadlessLoop(SdlEngine* e)
+{
+    for (int frame = 0; frame < e->sim.frames; frame++) {
+        e->frameIndex = frame;
+        e->ClearFrameInput();
+        SDL_PumpEvents();
+        float dt = e->sim.dt;
+        e->ApplyScriptEvents(&dt);
+        bool stop = e->RunOneFrame(dt);
+        TakeScreenshots(e, frame);
+        if (stop)
+            break;
+    }
+    TakeScreenshots(e, -1);
+}
+
+static void RunWindowLoop(SdlEngine* e)
+{
+    const double period = 1.0 / 60.0;
+    Uint64 freq = SDL_GetPerformanceFrequency();
+    Uint64 last = SDL_GetPerformanceCounter();
+    for (;;) {
+        e->frameIndex++;
+        e->ClearFrameInput();
+        if (!e->PollWindowEvents())
+            break;
+        Uint64 now = SDL_GetPerformanceCounter();
+        float dt = (float)((double)(now - last) / freq);
+        last = now;
+        bool stop = e->RunOneFrame(dt);
+        e->RecordFrameEnd(dt);
+        if (stop)
+            break;
+        if (!e->vsync) {
+            double spent = (double)(SDL_GetPerformanceCounter() - last) / freq;
+            if (spent < period)
+                SDL_Delay((Uint32)((period - spent) * 1000.0));
+        }
+    }
+}
+
+bool SdlEngine::System_Start()
+{
+    if (!initiated) {
+        errorMessage = "System_Start: the system is not initiated";
+        return false;
+    }
+    times = FrameTimes();
+    Uint64 begin = SDL_GetPerformanceCounter();
+    if (headless)
+        RunHeadlessLoop(this);
+    else
+        RunWindowLoop(this);
+    times.seconds = (double)(SDL_GetPerformanceCounter() - begin) / SDL_GetPerformanceFrequency();
+    return true;
+}
+
+std::string SdlEngine::System_GetErrorMessage()
+{
+    return errorMessage;
+}
+
+void SdlEngine::System_Log(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    vfprintf(stderr, format, args);
+    va_end(args);
+    fputc('\n', stderr);
+}
+
+int SdlEngine::System_MessageBox(const char* text, const char* caption, unsigned style)
+{
+    std::string utf8 = Utf8FromCp1251(text);
+    RecordEngineEvent("message", utf8);
+    if (headless)
+        return 1;
+    Uint32 flags = (style & MB_ICONERROR) ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
+    SDL_ShowSimpleMessageBox(flags, Utf8FromCp1251(caption).c_str(), utf8.c_str(), window);
+    return 1;
+}
+
+void SdlEngine::System_SetStateBool(hgeBoolState state, bool value)
+{
+    switch (state) {
+    case HGE_WINDOWED:
+        if (windowed != value) {
+            windowed = value;
+            ApplyWindowedState();
+        }
+        break;
+    case HGE_HIDEMOUSE:
+        hideMouse = value;
+        if (initiated)
+            SDL_ShowCursor(hideMouse ? SDL_DISABLE : SDL_ENABLE);
+        break;
+    case HGE_SHOWSPLASH: showSplash = value; break;
+    }
+}
+
+void SdlEngine::System_SetStateFunc(hgeFuncState state, hgeCallback value)
+{
+    switch (state) {
+    case HGE_FRAMEFUNC: frameFunc = value; break;
+    case HGE_RENDERFUNC: renderFunc = value; break;
+    case HGE_FOCUSLOSTFUNC: focusLostFunc = value; break;
+    case HGE_GFXRESTOREFUNC: gfxRestoreFunc = value; break;
+    case HGE_EXITFUNC: exitFunc = value; break;
+    }
+}
+
+void SdlEngine::System_SetStateInt(hgeIntState state, int value)
+{
+    if (initiated)
+        return;  // the picture size is fixed once the window exists
+    switch (state) {
+    case HGE_SCREENWIDTH: screenWidth = value; break;
+    case HGE_SCREENHEIGHT: screenHeight = value; break;
+    case HGE_SCREENBPP: screenBpp = value; break;
+    }
+}
+
+void SdlEngine::System_SetStateString(hgeStringState state, const char* value)
+{
+    switch (state) {
+    case HGE_TITLE:
+        title = value ? value : "";
+        if (window)
+            SDL_SetWindowTitle(window, Utf8FromCp1251(title).c_str());
+        break;
+    case HGE_INIFILE:
+        iniFile = value ? value : "";
+        ForgetCachedIni(iniFile);
+        break;
+    }
+}
+
+bool SdlEngine::System_GetStateBool(hgeBoolState state)
+{
+    switch (state) {
+    case HGE_WINDOWED: return windowed;
+    case HGE_HIDEMOUSE: return hideMouse;
+    case HGE_SHOWSPLASH: return showSplash;
+    }
+    return false;
+}
+
+int SdlEngine::System_GetStateInt(hgeIntState state)
+{
+    switch (state) {
+    case HGE_SCREENWIDTH: return screenWidth;
+    case HGE_SCREENHEIGHT: return screenHeight;
+    case HGE_SCREENBPP: return screenBpp;
+    }
+    return 0;
+}
+
+void* SdlEngine::Resource_Load(const char* filename, uint32_t* size)
+{
+    std::ifstream in(ResolvePath(filename), std::ios::binary);
+    if (!in)
+        return nullptr;
+    std::stringstream ss;
+    ss << in.rdbuf();
+    std::string data = ss.str();
+    char* buf = (char*)malloc(data.size() + 1);
+    memcpy(buf, data.data(), data.size());
+    buf[data.size()] = 0;
+    if (size)
+        *size = (uint32_t)data.size();
+    return buf;
+}
+
+void SdlEngine::Resource_Free(void* resource)
+{
+    free(resource);
+}
+
+std::string SdlEngine::Ini_GetString(const char* section, const char* name, const char* def)
+{
+    std::string value;
+    if (iniFile.empty() || !FindIniValue(CachedIni(iniFile), section, name, &value))
+        return def ? def : "";
+    return value;
+}
+
+int SdlEngine::Ini_GetInt(const char* section, const char* name, int def)
+{
+    std::string value = Ini_GetString(section, name, "");
+    return value.empty() ? def : ParseIniInt(value);
+}
+
+float SdlEngine::Ini_GetFloat(const char* section, const char* name, float def)
+{
+    std::string value = Ini_GetString(section, name, "");
+    return value.empty() ? def : ParseIniFloat(value);
+}
+
+// xorshift32: small, fast and the same on every platform, so a run with a
+// fixed seed replays exactly.
+static uint32_t NextRandom(uint32_t* state)
+{
+    uint32_t x = *state;
+    x ^= x << 13;
+    x ^= x >> 17;
+    x ^= x << 5;
+    return *state = x;
+}
+
+void SdlEngine::Random_Seed(int seed)
+{
+    uint32_t s = (uint32_t)seed;
+    if (seed == 0) {
+        s = headless ? sim.seed : (uint32_t)time(nullptr) ^ (uint32_t)SDL_GetPerformanceCounter();
+        if (recorder)
+            RecordInput({.frame = 0, .kind = INPUT_SEED, .seed = s});
+    }
+    randomState = s * 2654435761u + 0x9E3779B9u;
+    if (randomState == 0)
+        randomState = 0x9E3779B9u;
+}
+
+int SdlEngine::Random_Int(int min, int max)
+{
+    if (max <= min)
+        return min;
+    uint64_t range = (uint64_t)((int64_t)max - (int64_t)min + 1);
+    return (int)((int64_t)min + (int64_t)(NextRandom(&randomState) % range));
+}
+
+float SdlEngine::Random_Float(float min, float max)
+{
+    double u = NextRandom(&randomState) / 4294967295.0;
+    return (float)(min + u * (max - min));
+}
+
+float SdlEngine::Timer_GetTime()
+{
+    return (float)((SDL_GetTicks64() - startTicks) / 1000.0);
+}
+
+float SdlEngine::Timer_GetDelta()
+{
+    return frameDelta;
+}
+
+int SdlEngine::Timer_GetFPS()
+{
+    return frameDelta > 0 ? (int)(1.0f / frameDelta + 0.5f) : 0;
+}

@@ -1,0 +1,3 @@
+#include "screens/world_draw.h"
+
+void DrawWorld(float, float) {}

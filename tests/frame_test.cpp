@@ -1,0 +1,85 @@
+// The program frame: routing on the mode variables, the full-screen key and
+// the loss of focus.
+#include <gtest/gtest.h>
+
+#include "frame/dispatch.h"
+#include "frame/modes.h"
+#include "frame/program.h"
+#include "tests/support/fake_engine.h"
+
+struct ModesFixture : ::testing::Test {
+    FakeEngineScope fake;
+    int savedMode = GameMode, savedStage = GameStage, savedWorld = WorldMode;
+    ~ModesFixture() override
+    {
+        GameMode = savedMode;
+        GameStage = savedStage;
+        WorldMode = savedWorld;
+    }
+};
+
+TEST_F(ModesFixture, ValuesOutsideTheirRangesRouteNowhere)
+{
+    for (int mode : {-2, 3, 99}) {
+        GameMode = mode;
+        EXPECT_FALSE(FrameFunc());
+        EXPECT_FALSE(RenderFunc());
+    }
+    GameMode = MODE_GAME;
+    for (int stage : {-1, 5, 42}) {
+        GameStage = stage;
+        EXPECT_FALSE(FrameFunc());
+        EXPECT_FALSE(RenderFunc());
+    }
+    EXPECT_TRUE(fake.engine.scenes.empty());
+    EXPECT_TRUE(fake.engine.quads.empty());
+}
+
+TEST_F(ModesFixture, ScreensOutsideTheCampaignClearTheScreenAndCampaignScreensDoNot)
+{
+    GameMode = MODE_MENU;
+    RenderFunc();
+    EXPECT_EQ(fake.engine.scenes, std::vector<HTARGET>{0});
+    EXPECT_EQ(fake.engine.clears, std::vector<uint32_t>{0});
+    GameMode = MODE_GAME;
+    GameStage = STAGE_DIALOG;
+    RenderFunc();
+    EXPECT_EQ(fake.engine.scenes.size(), 2u);
+    EXPECT_EQ(fake.engine.clears.size(), 1u);
+}
+
+TEST_F(ModesFixture, AltEnterFlipsTheWindowOncePerPress)
+{
+    GameMode = 99;
+    fake.engine.Press(HGEK_ALT);
+    FrameFunc();
+    EXPECT_TRUE(fake.engine.windowed);
+    fake.engine.ClearPresses();
+    fake.engine.Press(HGEK_ENTER);
+    FrameFunc();
+    EXPECT_FALSE(fake.engine.windowed);
+    for (int frame = 0; frame < 5; frame++) {  // both keys stay down
+        fake.engine.ClearPresses();
+        FrameFunc();
+    }
+    EXPECT_FALSE(fake.engine.windowed);
+    fake.engine.Release(HGEK_ENTER);
+    fake.engine.ClearPresses();
+    fake.engine.Press(HGEK_ENTER);
+    FrameFunc();
+    EXPECT_TRUE(fake.engine.windowed);
+}
+
+TEST_F(ModesFixture, LosingTheFocusLeavesPlayForTheMenu)
+{
+    fake.engine.playingChannels = {1, 2};
+    GameMode = MODE_GAME;
+    GameStage = STAGE_DIALOG;
+    EXPECT_FALSE(FocusLostFunc());
+    EXPECT_EQ(GameMode, MODE_GAME);
+    EXPECT_TRUE(fake.engine.playingChannels.empty());
+    GameStage = STAGE_PLAY;
+    FocusLostFunc();
+    EXPECT_EQ(GameMode, MODE_MENU);
+    EXPECT_EQ(GameStage, STAGE_PLAY);
+}

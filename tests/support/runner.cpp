@@ -1,0 +1,68 @@
+#include "tests/support/runner.h"
+
+#include <SDL2/SDL_image.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "tests/support/temp_dir.h"
+
+static std::string Quote(const std::string& s)
+{
+    std::string out = "'";
+    for (char c : s)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+RunnerResult RunSim(const std::string& workdir, const std::vector<std::string>& args)
+{
+    RunnerResult r;
+    std::string dumpFile = workdir + "/.runner-dump.json";
+    std::remove(dumpFile.c_str());
+    std::string cmd = Quote(QUARVEL_SIM) + " --workdir " + Quote(workdir) + " --dump " + Quote(dumpFile);
+    for (const std::string& a : args)
+        cmd += " " + Quote(a);
+    cmd += " 2>&1";
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p)
+        return r;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+        r.output.append(buf, n);
+    int status = pclose(p);
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.dump = ReadWholeFile(dumpFile);
+    return r;
+}
+
+Picture ReadPng(const std::string& file)
+{
+    Picture pic;
+    SDL_Surface* s = IMG_Load(file.c_str());
+    if (!s)
+        return pic;
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(s);
+    if (!argb)
+        return pic;
+    pic.width = argb->w;
+    pic.height = argb->h;
+    pic.pixels.resize((size_t)pic.width * pic.height);
+    for (int y = 0; y < pic.height; y++)
+        memcpy(&pic.pixels[(size_t)y * pic.width], (uint8_t*)argb->pixels + y * argb->pitch, (size_t)pic.width * 4);
+    SDL_FreeSurface(argb);
+    return pic;
+}
+
+bool WritePng(const std::string& file, int width, int height, uint32_t color)
+{
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!s)
+        return false;
+    SDL_FillRect(s, nullptr, color);
+    bool ok = IMG_SavePNG(s, file.c_str()) == 0;
+    SDL_FreeSurface(s);
+    return ok;
+}

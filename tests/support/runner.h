@@ -1,0 +1,25 @@
+// Running the headless runner from a test, and reading what it wrote.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct RunnerResult {
+    int exitCode = -1;
+    std::string output;  // standard output and error
+    std::string dump;    // the JSON dump, if one was asked for
+};
+
+// Runs quarvel-sim with the given arguments in workdir; "--dump" is added.
+RunnerResult RunSim(const std::string& workdir, const std::vector<std::string>& args);
+
+// A PNG read back as 0xAARRGGBB pixels; empty when unreadable.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+    uint32_t At(int x, int y) const { return pixels[(size_t)y * width + x]; }
+};
+Picture ReadPng(const std::string& file);
+
+// Writes a PNG of one colour (0xAARRGGBB).
+bool WritePng(const std::string& file, int width, int height, uint32_t color);
