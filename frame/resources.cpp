@@ -1,23 +1,276 @@
 #include "frame/resources.h"
 
-#include "frame/program.h"
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "assets/atlas.h"
+#include "assets/catalogue.h"
+#include "assets/character_sets.h"
+#include "engine/cp1251.h"
+#include "engine/paths.h"
+#include "frame/modes.h"
+#include "frame/program.h"
+#include "editor/editor.h"
+
+hgeAnimation* Sprites[SPRITE_COUNT] = {};
+hgeFont* HudFont = nullptr;
+hgeFont* SpeakerFontA = nullptr;
+hgeFont* SpeakerFontB = nullptr;
+hgeFont* ShopFont = nullptr;
+HEFFECT Sounds[SOUND_COUNT] = {};
+bool MusicOn = true;
+bool SoundOn = true;
+HCHANNEL MusicChannel = 0;
 HTARGET WorldTarget = 0;
 hgeSprite* WorldTargetSprite = nullptr;
 
-bool LoadResources()
+const char* const SoundFiles[SOUND_COUNT] = {
+    "sound/menu_music.mp3",
+    "sound/grenade-explosion-1.mp3",
+    "sound/grenade-onto-floor-1.mp3",
+    "sound/grenade-onto-floor-2.mp3",
+    "sound/grenade-onto-floor-3.mp3",
+    "sound/grenade-pin-pull-1.mp3",
+    "sound/screen_music.mp3",
+    "sound/game_music.mp3",
+    "sound/hammer-click.mp3",
+    "sound/bell-1.mp3",
+    "sound/error.mp3",
+    "sound/backpack_1.mp3",
+    "sound/backpack_2.mp3",
+    "sound/backpack_3.mp3",
+    "sound/hit-1.mp3",
+    "sound/hit-2.mp3",
+    "sound/hit-3.mp3",
+    "sound/hit-x.mp3",
+    "sound/shotgun-fire-1.mp3",
+    "sound/shotgun-open-1.mp3",
+    "sound/shotgun-close-1.mp3",
+    "sound/shotgun-reload-1.mp3",
+    "sound/revolver-fire.mp3",
+    "sound/revolver-load.mp3",
+    "sound/revolver-rrr.mp3",
+    "sound/pistol-fire.mp3",
+    "sound/pistol_reload.mp3",
+    "sound/rifle-fire.mp3",
+    "sound/rifle-reload.mp3",
+};
+
+// The pictures registered first, in this order; entry 0 is the presence test
+// of the whole game data and the fallback texture.
+static const char* const RegistryPictures[] = {
+    "tex.png",       "Menu.png",      "Control.png",   "Building1.png", "Dialog.png",     "Upgrade.png",
+    "Gamin.png",     "Building2.png", "Building3.png", "Building4.png", "Building5.png",  "Building6.png",
+    "Building7.png", "Building8.png", "Building9.png", "Building10.png", "GameOver.png",
+};
+
+struct picture_sprite_struct {
+    int sprite;    // index in Sprites
+    int registry;  // index in TextureRegistry
+    float x, y, w, h;
+};
+
+// Sprites cut from the registry pictures, in the order they are made.
+static const picture_sprite_struct PictureSprites[] = {
+    {SPR_CONTROLS_PICTURE, 2, 0, 0, 800, 590},
+    {SPR_BUILDING_1, 3, 0, 0, 800, 590},
+    {SPR_DIALOG, 4, 0, 0, 800, 590},
+    {SPR_UPGRADE, 5, 0, 0, 800, 590},
+    {SPR_MENU, 1, 0, 0, 800, 590},
+    {SPR_CONTINUE_HIGHLIT, 1, 0, 690, 233, 29},
+    {SPR_CONTINUE, 1, 0, 661, 233, 29},
+    {SPR_RESTART_HIGHLIT, 1, 0, 807, 233, 29},
+    {SPR_RESTART, 1, 0, 776, 233, 29},
+    {SPR_CONTROLS_HIGHLIT, 1, 0, 719, 233, 29},
+    {SPR_EXIT_HIGHLIT, 1, 0, 748, 233, 29},
+    {SPR_NEW_GAME_HIGHLIT, 1, 0, 632, 233, 29},
+    {SPR_MUSIC_OFF, 1, 257, 727, 69, 69},
+    {SPR_SOUND_OFF, 1, 257, 656, 69, 69},
+    {SPR_PISTOL_CARRIED, 5, 505, 825, 102, 112},
+    {SPR_REVOLVER_CARRIED, 5, 613, 825, 102, 112},
+    {SPR_RIFLE_CARRIED, 5, 503, 592, 272, 112},
+    {SPR_SHOTGUN_CARRIED, 5, 503, 708, 272, 112},
+    {SPR_VEST, 5, 275, 709, 102, 112},
+    {SPR_POCKET_VEST, 5, 381, 709, 102, 112},
+    {SPR_HELMET, 5, 275, 593, 102, 112},
+    {SPR_KNUCKLES, 5, 380, 594, 102, 112},
+    {SPR_PISTOL_OWNED, 5, 2, 825, 102, 112},
+    {SPR_REVOLVER_OWNED, 5, 110, 825, 102, 112},
+    {SPR_RIFLE_OWNED, 5, 0, 592, 272, 112},
+    {SPR_SHOTGUN_OWNED, 5, 0, 708, 272, 112},
+    {SPR_SPLASH, 6, 0, 0, 800, 590},
+    {SPR_BUILDING_1 + 1, 7, 0, 0, 800, 590},
+    {SPR_BUILDING_1 + 2, 8, 0, 0, 800, 590},
+    {SPR_BUILDING_1 + 3, 9, 0, 0, 800, 590},
+    {SPR_BUILDING_1 + 4, 10, 0, 0, 800, 590},
+    {SPR_BUILDING_1 + 5, 11, 0, 0, 800, 590},
+    {SPR_BUILDING_1 + 6, 12, 0, 0, 800, 590},
+    {SPR_BUILDING_1 + 7, 13, 0, 0, 800, 590},
+    {SPR_BUILDING_1 + 8, 14, 0, 0, 800, 590},
+    {SPR_BUILDING_1 + 9, 15, 0, 0, 800, 590},
+    {SPR_FINAL, 16, 0, 0, 800, 590},
+};
+
+struct atlas_sprite_struct {
+    int sprite;
+    const char* name;
+};
+
+static const atlas_sprite_struct AtlasSprites[] = {
+    {SPR_CURSOR, "cursor"},        {SPR_AIM, "aim"},             {SPR_START, "start"},
+    {SPR_DARKNESS, "black"},       {SPR_GREY, "grey"},           {SPR_LIFT, "lift"},
+    {SPR_CARD_LIFT, "card white"}, {SPR_CARD_LIFT + 1, "card red"}, {SPR_CARD_LIFT + 2, "card green"},
+    {SPR_CARD_LIFT + 3, "card blue"}, {SPR_SPARK, "banch"},      {SPR_BLOOD, "blood"},
+    {SPR_DEBRIS, "buff"},          {SPR_BLAST, "boom"},          {SPR_GRENADE, "grenade"},
+    {SPR_ALARM_LOW, "green"},      {SPR_ALARM_MIDDLE, "yellow"}, {SPR_ALARM_HIGH, "red"},
+};
+
+// The sprites this table made itself (the atlas entries belong to the atlas).
+static std::vector<std::unique_ptr<hgeAnimation>> OwnedPictures;
+
+void PlaySound(int sound)
+{
+    if (SoundOn && sound >= 0 && sound < SOUND_COUNT)
+        hge->Effect_Play(Sounds[sound]);
+}
+
+void StartMusic(int sound)
+{
+    MusicChannel = hge->Effect_PlayEx(Sounds[sound], 100, 0, 1.0f, true);
+}
+
+static void LoadSounds(int first, int last)
+{
+    for (int i = first; i <= last; i++)
+        Sounds[i] = hge->Effect_Load(SoundFiles[i]);
+}
+
+static void RegisterPictures()
+{
+    for (const char* name : RegistryPictures)
+        TextureRegistry.push_back({hge->Texture_Load((std::string("data/") + name).c_str()), name});
+}
+
+static void LoadFonts()
+{
+    HudFont = new hgeFont("data/font2.fnt");
+    SpeakerFontA = new hgeFont("data/font1.fnt");
+    SpeakerFontA->SetColor(0xFFFF0000);
+    SpeakerFontB = new hgeFont("data/font1.fnt");
+    SpeakerFontB->SetColor(0xFF0000FF);
+    ShopFont = new hgeFont("data/font1.fnt");
+    ShopFont->SetColor(0xFF343A4C);
+}
+
+static void CreateWorldTarget()
 {
     int w = hge->System_GetState(HGE_SCREENWIDTH), h = hge->System_GetState(HGE_SCREENHEIGHT);
     WorldTarget = hge->Target_Create(w, h, false);
     WorldTargetSprite = new hgeSprite(hge->Target_GetTexture(WorldTarget), 0, 0, (float)w, (float)h);
+}
+
+// A picture that did not load leaves its sprite null, so it draws nothing
+// instead of a white rectangle.
+static void BuildPictureSprites()
+{
+    for (const picture_sprite_struct& p : PictureSprites) {
+        HTEXTURE tex = TextureRegistry[p.registry].handle;
+        if (!tex)
+            continue;
+        OwnedPictures.push_back(std::make_unique<hgeAnimation>(tex, 1, 1.0f, p.x, p.y, p.w, p.h));
+        Sprites[p.sprite] = OwnedPictures.back().get();
+    }
+    SetSpriteColor(Sprites[SPR_SPLASH], 0x00000000);
+}
+
+static void LookUpAtlasSprites()
+{
+    for (const atlas_sprite_struct& a : AtlasSprites)
+        Sprites[a.sprite] = FindAtlasAnimation(a.name);
+    if (Sprites[SPR_START])
+        Sprites[SPR_START]->SetHotSpot(17, 4);
+    SetSpriteColor(Sprites[SPR_GREY], 0x88AAAAAA);
+    SetSpriteColor(Sprites[SPR_LIFT], 0x88FFFFFF);
+    for (int effect : {SPR_SPARK, SPR_BLOOD, SPR_DEBRIS, SPR_BLAST})
+        if (Sprites[effect])
+            Sprites[effect]->Play();
+}
+
+static bool GameDataPresent()
+{
+    if (TextureRegistry[0].handle)
+        return true;
+    hge->System_MessageBox("Не хватает игровых ресурсов"_cp, "Error", MB_OK | MB_ICONERROR);
+    Cleanup();
+    return false;
+}
+
+static void ChooseStartMode()
+{
+    DeveloperMode = (bool)std::ifstream(ResolvePath("kresk"));
+    if (DeveloperMode) {
+        GameMode = MODE_GAME;
+        GameStage = STAGE_PLAY;
+    } else {
+        GameMode = MODE_SPLASH;
+        GameStage = STAGE_LEVEL_INTRO;
+    }
+}
+
+bool LoadResources()
+{
+    Sounds[SND_MENU_MUSIC] = hge->Effect_Load(SoundFiles[SND_MENU_MUSIC]);
+    RegisterPictures();
+    LoadSounds(SND_GRENADE_EXPLOSION, SOUND_COUNT - 1);
+    LoadFonts();
+    if (!GameDataPresent())
+        return false;
+    LoadCatalogue();
+    LoadCharacterSets();
+    hge->Random_Seed(0);
+    hge->Random_Float(0, 1);
+    CreateWorldTarget();
+    HudFont->SetColor(0xFFFF2222);
+    // The level files' number code checks itself here.
+    // The campaign reads its save file here.
+    ChooseStartMode();
+    // The campaign step and the menu's splash timer get their start values here.
+    BuildPictureSprites();
+    WorldMode = WORLD_PLAY;
+    LookUpAtlasSprites();
+    // The player's, the storey's, the enemies' and the editor's start values
+    // come here, the player's body animations among them.
+    SetZoom(false);
+    BuildPalettePages();
+    // The man_radius warning comes here, and in developer mode the scratch storey.
     return true;
 }
 
 void FreeResources()
 {
+    for (hgeFont** f : {&HudFont, &SpeakerFontA, &SpeakerFontB, &ShopFont}) {
+        delete *f;
+        *f = nullptr;
+    }
+    for (texture_struct& t : TextureRegistry)
+        if (t.handle)
+            hge->Texture_Free(t.handle);
     delete WorldTargetSprite;
     WorldTargetSprite = nullptr;
     if (WorldTarget)
         hge->Target_Free(WorldTarget);
     WorldTarget = 0;
+    // Every atlas animation, including those the floor and object types hold,
+    // is deleted exactly once with the project.
+    for (floor_type_struct& f : FloorTypes)
+        f.animation = nullptr;
+    for (object_type_struct& o : ObjectTypes)
+        o.animation = nullptr;
+    ClearAtlasProject();
+    OwnedPictures.clear();
+    CharacterTemplates.clear();
+    for (hgeAnimation*& s : Sprites)
+        s = nullptr;
 }

@@ -46,3 +46,43 @@ TEST_F(RunnerFixture, BenchPrintsTheTimingReport)
     EXPECT_NE(r.output.find("update mean"), std::string::npos);
     EXPECT_NE(r.output.find("render mean"), std::string::npos);
 }
+
+TEST(RunnerStartUp, WithoutTheMainTextureOnlyTheMessageIsShown)
+{
+    TempDir dir;
+    RunnerResult r = RunSim(dir.path, {"--frames", "10"});
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.dump.find("\"started\": false"), std::string::npos) << r.dump;
+    EXPECT_NE(r.dump.find("\"frames\": 0"), std::string::npos);
+    size_t first = r.dump.find("\"text\": \"Не хватает игровых ресурсов\"");
+    EXPECT_NE(first, std::string::npos) << r.dump;
+    EXPECT_EQ(r.dump.find("\"text\"", first + 1), std::string::npos);  // nothing else
+}
+
+TEST_F(RunnerFixture, StartUpWithASmallDataFolderListsTheCatalogue)
+{
+    ASSERT_TRUE(WritePng(dir.path + "/data/atlas.png", 128, 64, 0xFF406080));
+    dir.Write("data/qvl.apg",
+              "[System]\napg_project_name=small\napg_project_size=1\n"
+              "[0]\ntex_name=data/atlas.png\ntex_size=3\npr_size=2\n0=Type\n1=Size\n"
+              "[0_0]\nname=black\nw=40\nh=40\n"
+              "[0_1]\nname=Wall\nx=40\nw=40\nh=40\n0=1\n1=200\n"
+              "[0_2]\nname=Tiles\nx=80\nw=40\nh=40\n");
+    dir.Write("data/Objects.ini", "[Floors]\n1=Tiles\n[Objects]\n1=Wall\n2=Nowhere\n");
+    ASSERT_TRUE(WritePng(dir.path + "/data/man.png", 64, 64, 0xFF203040));
+    dir.Write("data/Man.ini", "[Texture_1]\nName=man.png\n[Legs_1_Stoit]\nX=0\nW=32\nH=32\nTexture=man.png\n");
+    RunnerResult r = RunSim(dir.path, {"--frames", "3"});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.dump.find("\"frames\": 3"), std::string::npos);
+    EXPECT_NE(r.dump.find("\"name\": \"Tiles\""), std::string::npos) << r.dump;
+    EXPECT_NE(r.dump.find("\"name\": \"Wall\",\n      \"animation\": true,\n      \"kind\": 1"),
+              std::string::npos);
+    EXPECT_NE(r.dump.find("\"name\": \"Nowhere\",\n      \"animation\": false"), std::string::npos);
+    EXPECT_NE(r.dump.find("\"LegsSets\": 1"), std::string::npos);
+    // "black" is the darkness square (entry 0); "cursor" (11) is missing.
+    size_t nulls = r.dump.find("\"NullSprites\": [");
+    ASSERT_NE(nulls, std::string::npos);
+    std::string list = r.dump.substr(nulls, r.dump.find(']', nulls) - nulls);
+    EXPECT_EQ(list.find(" 0,"), std::string::npos) << list;
+    EXPECT_NE(list.find(" 11,"), std::string::npos) << list;
+}
