@@ -13,6 +13,13 @@
 #include "frame/modes.h"
 #include "frame/program.h"
 #include "editor/editor.h"
+#include "foes/effects.h"
+#include "foes/enemies.h"
+#include "player/body.h"
+#include "player/movement.h"
+#include "world/level_file.h"
+#include "world/number_code.h"
+#include "world/storey.h"
 
 hgeAnimation* Sprites[SPRITE_COUNT] = {};
 hgeFont* HudFont = nullptr;
@@ -198,6 +205,19 @@ static void LookUpAtlasSprites()
             Sprites[effect]->Play();
 }
 
+// Everything that plays its own copy of an animation goes before the
+// templates it was copied from.
+static void FreeStorey()
+{
+    Objects.clear();
+    Enemies.clear();
+    Corpses.clear();
+    Effects.clear();
+    PlayerLegsAnim.reset();
+    PlayerHandsAnim.reset();
+    PlayerHeadAnim.reset();
+}
+
 static bool GameDataPresent()
 {
     if (TextureRegistry[0].handle)
@@ -233,18 +253,19 @@ bool LoadResources()
     hge->Random_Float(0, 1);
     CreateWorldTarget();
     HudFont->SetColor(0xFFFF2222);
-    // The level files' number code checks itself here.
+    CheckNumberCode();
     // The campaign reads its save file here.
     ChooseStartMode();
     // The campaign step and the menu's splash timer get their start values here.
     BuildPictureSprites();
     WorldMode = WORLD_PLAY;
     LookUpAtlasSprites();
-    // The player's, the storey's, the enemies' and the editor's start values
-    // come here, the player's body animations among them.
+    GivePlayerStartAnimations();
     SetZoom(false);
     BuildPalettePages();
-    // The man_radius warning comes here, and in developer mode the scratch storey.
+    WarnIfManRadiusTooLarge();
+    if (DeveloperMode)
+        LoadLevel("temp.lvl");
     return true;
 }
 
@@ -269,6 +290,7 @@ void FreeResources()
     for (object_type_struct& o : ObjectTypes)
         o.animation = nullptr;
     ClearAtlasProject();
+    FreeStorey();
     OwnedPictures.clear();
     CharacterTemplates.clear();
     for (hgeAnimation*& s : Sprites)

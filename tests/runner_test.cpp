@@ -59,7 +59,9 @@ TEST(RunnerStartUp, WithoutTheMainTextureOnlyTheMessageIsShown)
     EXPECT_EQ(r.dump.find("\"text\"", first + 1), std::string::npos);  // nothing else
 }
 
-TEST_F(RunnerFixture, StartUpWithASmallDataFolderListsTheCatalogue)
+// A data folder with a three-animation atlas, two object types, a floor and
+// one legs set.
+static void WriteSmallDataFolder(const TempDir& dir)
 {
     ASSERT_TRUE(WritePng(dir.path + "/data/atlas.png", 128, 64, 0xFF406080));
     dir.Write("data/qvl.apg",
@@ -71,6 +73,11 @@ TEST_F(RunnerFixture, StartUpWithASmallDataFolderListsTheCatalogue)
     dir.Write("data/Objects.ini", "[Floors]\n1=Tiles\n[Objects]\n1=Wall\n2=Nowhere\n");
     ASSERT_TRUE(WritePng(dir.path + "/data/man.png", 64, 64, 0xFF203040));
     dir.Write("data/Man.ini", "[Texture_1]\nName=man.png\n[Legs_1_Stoit]\nX=0\nW=32\nH=32\nTexture=man.png\n");
+}
+
+TEST_F(RunnerFixture, StartUpWithASmallDataFolderListsTheCatalogue)
+{
+    WriteSmallDataFolder(dir);
     RunnerResult r = RunSim(dir.path, {"--frames", "3"});
     ASSERT_EQ(r.exitCode, 0) << r.output;
     EXPECT_NE(r.dump.find("\"frames\": 3"), std::string::npos);
@@ -85,4 +92,20 @@ TEST_F(RunnerFixture, StartUpWithASmallDataFolderListsTheCatalogue)
     std::string list = r.dump.substr(nulls, r.dump.find(']', nulls) - nulls);
     EXPECT_EQ(list.find(" 0,"), std::string::npos) << list;
     EXPECT_NE(list.find(" 11,"), std::string::npos) << list;
+}
+
+TEST_F(RunnerFixture, DeveloperModeStartsInTheScratchStorey)
+{
+    WriteSmallDataFolder(dir);
+    dir.Write("kresk", "");
+    // 3 x 2, tiles everywhere, a wall at (2, 1), the player starting at (0, 1).
+    dir.Write("data/Temp.LVL", "+(*(\r\n((((((((((((\r\n((*()(((\r\n(()(\r\n)(((\r\n'('('('('('('('(\r\n\r\n");
+    RunnerResult r = RunSim(dir.path, {"--frames", "2"});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.dump.find("\"GameMode\": 2"), std::string::npos) << r.dump;
+    EXPECT_NE(r.dump.find("\"GameStage\": 2"), std::string::npos);
+    EXPECT_NE(r.dump.find("\"DeveloperMode\": true"), std::string::npos);
+    EXPECT_NE(r.dump.find("\"LevelWidth\": 3"), std::string::npos);
+    EXPECT_NE(r.dump.find("\"LevelHeight\": 2"), std::string::npos);
+    EXPECT_NE(r.dump.find("\"name\": \"Wall\",\n      \"cell_x\": 2,\n      \"cell_y\": 1"), std::string::npos);
 }

@@ -6,6 +6,7 @@
 #include "engine/sim.h"
 #include "frame/resources.h"
 #include "frame/modes.h"
+#include "tools/sim/dump_parts.h"
 #include "tools/sim/json.h"
 
 static void DumpModes(json_writer_struct& w)
@@ -96,6 +97,9 @@ std::string DumpGameState()
     JsonBeginObject(w);
     DumpModes(w);
     DumpCatalogue(w);
+    DumpStorey(w);
+    DumpPlayer(w);
+    DumpFoes(w);
     DumpRecord(w);
     JsonEndObject(w);
     return w.text + "\n";

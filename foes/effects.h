@@ -1,0 +1,26 @@
+// Short effect animations on the floor: sparks, blood, debris puffs and the
+// grenade blast. Each plays its own copy of a shared animation once and is
+// removed when it stops.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "assets/animation.h"
+
+struct effect_struct {
+    float x, y;       // world pixels
+    float angle;      // drawing angle
+    float delay;      // seconds before the animation starts to advance
+    int32_t cell;     // CellIndex of the cell containing (x, y)
+    std::unique_ptr<hgeAnimation> anim;
+};
+
+extern std::vector<effect_struct> Effects;  // drawing order
+
+// Adds an effect playing a copy of Sprites[kind] (SPR_SPARK .. SPR_BLOOD),
+// when (x, y) lies strictly inside the storey less its last row and column.
+void SpawnEffect(float x, float y, float angle, float delay, int kind);
+// Counts delays down, advances the rest, removes those that stopped (the last
+// record takes the place of a removed one).
+void UpdateEffects(float dt);
