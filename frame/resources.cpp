@@ -65,22 +65,13 @@ const char* const SoundFiles[SOUND_COUNT] = {
     "sound/rifle-reload.mp3",
 };
 
-// The pictures registered first, in this order; entry 0 is the presence test
-// of the whole game data and the fallback texture.
-static const char* const RegistryPictures[] = {
+const char* const RegistryPictures[REGISTRY_PICTURE_COUNT] = {
     "tex.png",       "Menu.png",      "Control.png",   "Building1.png", "Dialog.png",     "Upgrade.png",
     "Gamin.png",     "Building2.png", "Building3.png", "Building4.png", "Building5.png",  "Building6.png",
     "Building7.png", "Building8.png", "Building9.png", "Building10.png", "GameOver.png",
 };
 
-struct picture_sprite_struct {
-    int sprite;    // index in Sprites
-    int registry;  // index in TextureRegistry
-    float x, y, w, h;
-};
-
-// Sprites cut from the registry pictures, in the order they are made.
-static const picture_sprite_struct PictureSprites[] = {
+const picture_sprite_struct PictureSprites[PICTURE_SPRITE_COUNT] = {
     {SPR_CONTROLS_PICTURE, 2, 0, 0, 800, 590},
     {SPR_BUILDING_1, 3, 0, 0, 800, 590},
     {SPR_DIALOG, 4, 0, 0, 800, 590},
@@ -120,12 +111,7 @@ static const picture_sprite_struct PictureSprites[] = {
     {SPR_FINAL, 16, 0, 0, 800, 590},
 };
 
-struct atlas_sprite_struct {
-    int sprite;
-    const char* name;
-};
-
-static const atlas_sprite_struct AtlasSprites[] = {
+const atlas_sprite_struct AtlasSprites[ATLAS_SPRITE_COUNT] = {
     {SPR_CURSOR, "cursor"},        {SPR_AIM, "aim"},             {SPR_START, "start"},
     {SPR_DARKNESS, "black"},       {SPR_GREY, "grey"},           {SPR_LIFT, "lift"},
     {SPR_CARD_LIFT, "card white"}, {SPR_CARD_LIFT + 1, "card red"}, {SPR_CARD_LIFT + 2, "card green"},

@@ -55,6 +55,28 @@ enum {
     SPRITE_COUNT = 55
 };
 
+// The pictures registered first, in this order; entry 0 is the presence test
+// of the whole game data and the fallback texture.
+const int REGISTRY_PICTURE_COUNT = 17;
+extern const char* const RegistryPictures[REGISTRY_PICTURE_COUNT];
+
+// Sprites cut from the registry pictures, in the order they are made.
+struct picture_sprite_struct {
+    int sprite;    // index in Sprites
+    int registry;  // index in TextureRegistry
+    float x, y, w, h;
+};
+const int PICTURE_SPRITE_COUNT = 37;
+extern const picture_sprite_struct PictureSprites[PICTURE_SPRITE_COUNT];
+
+// Sprites taken from the atlas project by name.
+struct atlas_sprite_struct {
+    int sprite;
+    const char* name;
+};
+const int ATLAS_SPRITE_COUNT = 18;
+extern const atlas_sprite_struct AtlasSprites[ATLAS_SPRITE_COUNT];
+
 // A picture or atlas entry that did not load is null; use the null-safe
 // drawing helpers of assets/animation.h.
 extern hgeAnimation* Sprites[SPRITE_COUNT];
