@@ -118,3 +118,13 @@ hgeAnimation* CopyAnimation(const hgeAnimation* anim)
 {
     return anim ? new hgeAnimation(*anim) : nullptr;
 }
+
+hgeAnimation* PlayOnceCopy(const hgeAnimation* anim)
+{
+    hgeAnimation* copy = CopyAnimation(anim);
+    if (copy) {
+        copy->SetMode(HGEANIM_FWD);
+        copy->Play();
+    }
+    return copy;
+}

@@ -48,3 +48,6 @@ void UpdateAnimation(hgeAnimation* anim, float dt);
 bool AnimationPlaying(const hgeAnimation* anim);
 // An independent copy that keeps the template's playing state; null for null.
 hgeAnimation* CopyAnimation(const hgeAnimation* anim);
+// A copy that plays once from its first frame and stops on its last, for
+// actions and deaths (the people's templates loop); null for null.
+hgeAnimation* PlayOnceCopy(const hgeAnimation* anim);

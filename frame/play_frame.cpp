@@ -1,9 +1,17 @@
 #include "frame/play_frame.h"
 
 #include "editor/editor.h"
+#include "foes/effects.h"
+#include "foes/enemy_ai.h"
 #include "frame/modes.h"
 #include "frame/program.h"
+#include "frame/resources.h"
+#include "player/body.h"
+#include "player/doors.h"
 #include "player/movement.h"
+#include "player/sight.h"
+#include "screens/world_draw.h"
+#include "world/player_state.h"
 #include "world/storey.h"
 
 void PlayPrologue(float dt, float mx, float my)
@@ -26,16 +34,51 @@ void PlayPrologue(float dt, float mx, float my)
         ActionFrame(dt);
 }
 
+static void KeepGameMusicPlaying()
+{
+    if (!hge->Channel_IsPlaying(MusicChannel) && !DeveloperMode && MusicOn)
+        StartMusic(SND_GAME_MUSIC);
+}
+
+// Escape opens the editor in developer mode; otherwise it leaves for the
+// menu (not while dying). False when the rest of the frame is skipped.
+static bool HandleEscape()
+{
+    if (!hge->Input_KeyDown(HGEK_ESCAPE))
+        return true;
+    if (DeveloperMode) {
+        WorldMode = WORLD_EDIT;
+        return true;
+    }
+    if (Dead)
+        return true;
+    hge->Channel_StopAll();
+    GameMode = MODE_MENU;
+    return false;
+}
+
 void ActionFrame(float dt)
 {
-    (void)dt;
-    if (hge->Input_KeyDown(HGEK_ESCAPE)) {
-        if (DeveloperMode) {
-            WorldMode = WORLD_EDIT;
-        } else {
-            hge->Channel_StopAll();
-            GameMode = MODE_MENU;
-            return;
-        }
+    KeepGameMusicPlaying();
+    if (!HandleEscape())
+        return;
+    CheckPlayerDeath();
+    if (!Dead) {
+        MovePlayer(dt);
+        // The hands' actions, the weapon keys and Space for the lift come here.
+        TakeStance();
+    } else {
+        dt = DeathFrame(dt);
     }
+    UpdateLightMap();
+    AnimateObjectTypes(dt);
+    PlayerHoldsDoor();
+    UpdateEnemies(dt);
+    UpdateDoors(dt);
+    PickUpCards();
+    // The grenades fly here.
+    if (!Dead)
+        ChoosePlayerAnimations();
+    UpdatePlayerBody(dt);
+    UpdateEffects(dt);
 }

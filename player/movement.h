@@ -1,5 +1,5 @@
-// The player's movement over the grid, the camera that follows him, the aim
-// point, and the light map of what he can see.
+// The player's movement over the grid, the camera that follows him and the
+// aim point.
 #pragma once
 
 #include "frame/modes.h"
@@ -20,6 +20,22 @@ extern float CameraTargetX, CameraTargetY;  // the unrounded camera point
 extern float AimX, AimY;                    // the mouse in world pixels
 extern int AimCellX, AimCellY;              // its cell
 extern cell_rect_struct VisibleCells;       // the cells around the camera worth looking at
+
+// The alive player's part of a play frame before his hands act: camera,
+// turning toward the aim, moving with W, A, S, D, staying inside the storey
+// and out of blocked cells. Sets PoseCode to 0, 1 or 2.
+void MovePlayer(float dt);
+// Crouching follows Shift; the stance is added to PoseCode.
+void TakeStance();
+
+// The camera: halfway to the aim, near the player, inside the storey.
+void UpdateCamera();
+// Direction (radians, y down) of the movement keys held, or false for none.
+bool MovementDirection(bool w, bool a, bool s, bool d, float* direction);
+// Pixels per second for moving in a direction while facing another.
+float MovementSpeed(float facing, float direction, bool crouching);
+// Pushes a circle out of the blocked cells around it: edges first, then corners.
+void PushOutOfBlockedCells(float* x, float* y, float radius);
 
 // Warns at start-up when the body would not fit in a cell.
 void WarnIfManRadiusTooLarge();

@@ -2,6 +2,7 @@
 // drivers, scripted input, screenshots and the state dump.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "tests/support/runner.h"
@@ -108,4 +109,47 @@ TEST_F(RunnerFixture, DeveloperModeStartsInTheScratchStorey)
     EXPECT_NE(r.dump.find("\"LevelWidth\": 3"), std::string::npos);
     EXPECT_NE(r.dump.find("\"LevelHeight\": 2"), std::string::npos);
     EXPECT_NE(r.dump.find("\"name\": \"Wall\",\n      \"cell_x\": 2,\n      \"cell_y\": 1"), std::string::npos);
+}
+
+// Reads a number that follows "key": in the dump.
+static double DumpNumber(const std::string& dump, const std::string& key)
+{
+    size_t at = dump.find("\"" + key + "\": ");
+    return at == std::string::npos ? -1e9 : atof(dump.c_str() + at + key.size() + 4);
+}
+
+TEST_F(RunnerFixture, OnlyWhatThePlayerSeesIsLit)
+{
+    ASSERT_TRUE(WritePng(dir.path + "/data/floor.png", 40, 40, 0xFF406080));
+    ASSERT_TRUE(WritePng(dir.path + "/data/black.png", 40, 40, 0xFF000000));
+    dir.Write("data/qvl.apg",
+              "[System]\napg_project_size=2\n"
+              "[0]\ntex_name=data/black.png\ntex_size=1\n[0_0]\nname=black\nw=40\nh=40\n"
+              "[1]\ntex_name=data/floor.png\ntex_size=2\npr_size=1\n0=Type\n"
+              "[1_0]\nname=Tiles\nw=40\nh=40\n[1_1]\nname=Wall\nw=40\nh=40\n0=1\n");
+    dir.Write("data/Objects.ini", "[Floors]\n1=Tiles\n[Objects]\n1=Wall\n");
+    dir.Write("kresk", "");
+    // 30 x 20 cells of tiles; a wall down column 15; the player at (5, 10).
+    std::string walls;
+    for (int y = 0; y < 20; y++)
+        walls += std::string("((") + "7(" + char('(' + y) + "(" + "((";
+    dir.Write("data/temp.lvl", "F(<(\r\n" + std::string(1200, '(') + "\r\n" + walls + "\r\n-(2(\r\n((((\r\n\r\n\r\n");
+    std::string shot = dir.path + "/shot.png";
+    dir.Write("in.txt", "0 mouse 400 295\n");
+    RunnerResult r = RunSim(dir.path, {"--frames", "30", "--input", dir.path + "/in.txt", "--screenshot", shot});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    ASSERT_EQ(DumpNumber(r.dump, "LevelWidth"), 30) << r.dump.substr(0, 400);
+    double cameraX = DumpNumber(r.dump, "CameraX"), cameraY = DumpNumber(r.dump, "CameraY");
+    Picture pic = ReadPng(shot);
+    ASSERT_EQ(pic.width, 800);
+    auto pixelOfCell = [&](int cx, int cy) {
+        int x = (int)(cx * 40 + 20 + 400 - cameraX), y = (int)(cy * 40 + 20 + 295 - cameraY);
+        EXPECT_TRUE(x >= 0 && x < 800 && y >= 0 && y < 590) << "cell " << cx << ", " << cy << " off screen";
+        return pic.At(std::clamp(x, 0, 799), std::clamp(y, 0, 589)) & 0xFFFFFF;
+    };
+    EXPECT_EQ(pixelOfCell(7, 10), 0x406080u);   // lit floor near the player
+    EXPECT_EQ(pixelOfCell(3, 12), 0x406080u);
+    EXPECT_EQ(pixelOfCell(15, 10), 0x406080u);  // the wall itself is seen
+    EXPECT_EQ(pixelOfCell(17, 10), 0x000000u);  // behind the wall: darkness
+    EXPECT_EQ(pixelOfCell(16, 5), 0x000000u);
 }

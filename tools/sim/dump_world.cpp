@@ -2,7 +2,9 @@
 #include "assets/catalogue.h"
 #include "foes/effects.h"
 #include "foes/enemies.h"
+#include "player/body.h"
 #include "player/movement.h"
+#include "screens/hud.h"
 #include "tools/sim/dump_parts.h"
 #include "world/campaign.h"
 #include "world/player_state.h"
@@ -73,6 +75,7 @@ void DumpStorey(json_writer_struct& w)
     JsonInt(w, "CellWidth", CellWidth);
     JsonInt(w, "CellHeight", CellHeight);
     DumpIntArray(w, "FloorMap", FloorMap);
+    DumpIntArray(w, "LightMap", LightMap);
     DumpObjects(w);
     DumpIntArray(w, "DoorList", DoorList);
     DumpEnemyStarts(w);
@@ -134,6 +137,24 @@ void DumpPlayer(json_writer_struct& w)
     JsonInt(w, "DialogueNumber", DialogueNumber);
     JsonFloat(w, "PlayerX", PlayerX);
     JsonFloat(w, "PlayerY", PlayerY);
+    JsonFloat(w, "PlayerAngle", PlayerAngle);
+    JsonInt(w, "PlayerCellX", PlayerCellX);
+    JsonInt(w, "PlayerCellY", PlayerCellY);
+    JsonInt(w, "PoseCode", PoseCode);
+    JsonInt(w, "PrevPoseCode", PrevPoseCode);
+    JsonFloat(w, "DeathTimer", DeathTimer);
+    JsonFloat(w, "AmmoPopupTime", AmmoPopupTime);
+    JsonFloat(w, "BonusPopupTime", BonusPopupTime);
+    JsonFloat(w, "CameraX", CameraX);
+    JsonFloat(w, "CameraY", CameraY);
+    JsonFloat(w, "AimX", AimX);
+    JsonFloat(w, "AimY", AimY);
+    JsonBeginObject(w, "VisibleCells");
+    JsonInt(w, "MinCol", VisibleCells.MinCol);
+    JsonInt(w, "MinRow", VisibleCells.MinRow);
+    JsonInt(w, "MaxCol", VisibleCells.MaxCol);
+    JsonInt(w, "MaxRow", VisibleCells.MaxRow);
+    JsonEndObject(w);
 }
 
 static void DumpEnemyList(json_writer_struct& w, const char* key, const std::vector<enemy_struct>& list)

@@ -1,0 +1,95 @@
+#include "player/doors.h"
+
+#include <cstdlib>
+
+#include "player/movement.h"
+#include "world/storey.h"
+
+void HoldDoor(int d)
+{
+    if (d < 0 || d >= (int)Objects.size())
+        return;
+    object_struct& door = Objects[d];
+    hgeAnimation* a = door.anim.get();
+    switch (door.door_state) {
+    case DOOR_CLOSED:
+        if (a) {
+            a->SetMode(HGEANIM_FWD);
+            a->Play();
+        }
+        door.door_state = DOOR_OPENING;
+        break;
+    case DOOR_CLOSING:
+        if (a) {
+            int frame = a->GetFrame();
+            a->SetMode(HGEANIM_FWD);
+            a->SetFrame(frame);
+        }
+        door.door_state = DOOR_OPENING;
+        break;
+    case DOOR_OPEN: door.door_state = DOOR_HELD; break;
+    }
+}
+
+void HoldDoorAt(int x, int y)
+{
+    if (CellInside(x, y))
+        HoldDoor(DoorZoneMap[CellIndex(x, y)]);
+}
+
+void UpdateDoors(float dt)
+{
+    for (int d : DoorList) {
+        object_struct& door = Objects[d];
+        hgeAnimation* a = door.anim.get();
+        switch (door.door_state) {
+        case DOOR_CLOSING:
+        case DOOR_OPENING:
+            UpdateAnimation(a, dt);
+            if (!AnimationPlaying(a))
+                door.door_state = door.door_state == DOOR_OPENING ? DOOR_OPEN : DOOR_CLOSED;
+            break;
+        case DOOR_OPEN:
+            if (a) {
+                a->SetMode(HGEANIM_REV);
+                a->Play();
+            }
+            door.door_state = DOOR_CLOSING;
+            break;
+        case DOOR_HELD: door.door_state = DOOR_OPEN; break;
+        }
+    }
+}
+
+bool PlayerCanOpen(const std::string& doorType)
+{
+    if (doorType == "Door")
+        return true;
+    if (doorType == "RedDoor")
+        return CardHeld[CARD_RED];
+    if (doorType == "GreenDoor")
+        return CardHeld[CARD_GREEN];
+    if (doorType == "BlueDoor")
+        return CardHeld[CARD_BLUE];
+    return false;
+}
+
+void PlayerHoldsDoor()
+{
+    if (!CellInside(PlayerCellX, PlayerCellY))
+        return;
+    int d = DoorZoneMap[CellIndex(PlayerCellX, PlayerCellY)];
+    if (d >= 0 && PlayerCanOpen(ObjectTypeOf(Objects[d]).name))
+        HoldDoor(d);
+}
+
+void PickUpCards()
+{
+    for (int k = 0; k < CARD_COUNT; k++) {
+        cell_struct& c = CardCell[k];
+        if (c.x >= 0 && std::abs(c.x - PlayerCellX) <= 1 && std::abs(c.y - PlayerCellY) <= 1) {
+            c = {-1, -1};
+            CardHeld[k] = 1;
+        }
+    }
+}

@@ -1,0 +1,75 @@
+#include "player/sight.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "player/movement.h"
+#include "world/storey.h"
+
+const int SightFade = 3;      // per frame, whatever the frame time
+const int WallSightDepth = 3; // wall cells a ray can see into
+
+static void FadeLightMap()
+{
+    for (int& v : LightMap)
+        v = std::max(v - SightFade, 0);
+}
+
+static void FindVisibleCells()
+{
+    VisibleCells.MinCol = std::max(0, (int)(CameraX - ViewCentre.x) / CellWidth - 3);
+    VisibleCells.MaxCol = std::min(LevelWidth - 1, (int)(CameraX + ViewCentre.x) / CellWidth + 3);
+    VisibleCells.MinRow = std::max(0, (int)(CameraY - ViewCentre.y) / CellHeight - 3);
+    VisibleCells.MaxRow = std::min(LevelHeight - 1, (int)(CameraY + ViewCentre.y) / CellHeight + 3);
+}
+
+void CastSightRay(int x0, int y0, int x1, int y1)
+{
+    int n = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+    int budget = WallSightDepth;
+    for (int i = 1; i <= n && budget != 0; i++) {
+        int cx = (int)ceilf(x0 + i * (float)(x1 - x0) / n - 0.5f);
+        int cy = (int)ceilf(y0 + i * (float)(y1 - y0) / n - 0.5f);
+        if (!CellInside(cx, cy))
+            return;
+        int cell = CellIndex(cx, cy);
+        int o = ObjectMap[cell];
+        int kind = o < 0 ? -1 : ObjectTypeOf(Objects[o]).kind;
+        if (kind == KIND_WALL) {
+            LightMap[cell] = 255;
+            budget--;
+        } else if (kind == KIND_DOOR) {
+            if (budget == WallSightDepth) {
+                LightMap[cell] = 255;
+                if (Objects[o].door_state == DOOR_CLOSED)
+                    budget = 0;
+            } else {
+                budget = 0;
+            }
+        } else if (budget == WallSightDepth) {
+            LightMap[cell] = 255;
+        } else {
+            budget = 0;  // the ray has left a wall: nothing behind it is seen
+        }
+    }
+}
+
+void UpdateLightMap()
+{
+    FadeLightMap();
+    FindVisibleCells();
+    PlayerCellX = (int)PlayerX / CellWidth;
+    PlayerCellY = (int)PlayerY / CellHeight;
+    if (!CellInside(PlayerCellX, PlayerCellY))
+        return;
+    LightMap[CellIndex(PlayerCellX, PlayerCellY)] = 255;
+    const cell_rect_struct& v = VisibleCells;
+    for (int x = v.MinCol; x <= v.MaxCol; x++) {
+        CastSightRay(PlayerCellX, PlayerCellY, x, v.MaxRow);
+        CastSightRay(PlayerCellX, PlayerCellY, x, v.MinRow);
+    }
+    for (int y = v.MinRow; y <= v.MaxRow; y++) {
+        CastSightRay(PlayerCellX, PlayerCellY, v.MinCol, y);
+        CastSightRay(PlayerCellX, PlayerCellY, v.MaxCol, y);
+    }
+}

@@ -1,0 +1,64 @@
+#include "screens/hud.h"
+
+#include "frame/resources.h"
+#include "player/movement.h"
+#include "world/player_state.h"
+#include "world/storey.h"
+
+float AmmoPopupTime = 0;
+float BonusPopupTime = 0;
+
+void CountDownPopups(float dt)
+{
+    if (AmmoPopupTime > 0)
+        AmmoPopupTime -= dt;
+    if (BonusPopupTime > 0)
+        BonusPopupTime -= dt;
+}
+
+static uint32_t FadingColour(float alpha, uint32_t rgb)
+{
+    return ((uint32_t)(int)(alpha * 255) << 24) + rgb;
+}
+
+void DrawPopupNumber()
+{
+    if (!HudFont)
+        return;
+    int value;
+    if (AmmoPopupTime > 0) {
+        HudFont->SetColor(AmmoPopupTime > 1 ? 0xFFFF2222 : FadingColour(AmmoPopupTime, 0x00FF2222));
+        value = (CurrentWeapon >= 0 && CurrentWeapon < WEAPON_COUNT) ? Reserve[CurrentWeapon] : 0;
+    } else if (BonusPopupTime > 0) {
+        HudFont->SetColor(FadingColour(BonusPopupTime / 2, 0x0022FF22));
+        value = BonusPoints;
+    } else {
+        return;
+    }
+    HudFont->printf(PlayerX + ViewCentre.x - CameraX, PlayerY + ViewCentre.y - CameraY - 4, HGETEXT_CENTER, "%d",
+                    value);
+    HudFont->SetColor(0xFFFF0000);
+}
+
+void DrawFloorCards()
+{
+    for (int k = 0; k < CARD_COUNT; k++) {
+        const cell_struct& c = CardCell[k];
+        if (c.x < 0 || !CellInside(c.x, c.y) || LightMap[CellIndex(c.x, c.y)] <= 0)
+            continue;
+        RenderSprite(Sprites[SPR_CARD_LIFT + k], c.x * CellWidth + 5 + ViewCentre.x - CameraX,
+                     c.y * CellHeight + 5 + ViewCentre.y - CameraY);
+    }
+}
+
+void DrawHeldCards()
+{
+    static const int order[CARD_COUNT] = {CARD_RED, CARD_GREEN, CARD_BLUE, CARD_LIFT};
+    float x = 0;
+    for (int k : order) {
+        if (!CardHeld[k])
+            continue;
+        RenderSprite(Sprites[SPR_CARD_LIFT + k], x + 5, 5);
+        x += 6;
+    }
+}
