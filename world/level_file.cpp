@@ -56,7 +56,9 @@ static void ReadObjects(const std::string& line, const std::string& path)
         }
         if (!CellInside(x, y))
             continue;
-        AddObject(MakeObject(t, r), x, y, true);
+        // Nothing is marked while a storey loads, so there is nothing to
+        // remove first; skipping the scan keeps large storeys quick to load.
+        AddObject(MakeObject(t, r), x, y, false);
     }
 }
 
