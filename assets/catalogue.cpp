@@ -14,14 +14,21 @@ static std::string ListEntry(const char* section, int k)
     return hge->Ini_GetString(section, std::to_string(k).c_str(), "");
 }
 
-static void LoadCatalogueTextures()
+std::vector<std::string> ListedTextureNames()
 {
+    std::vector<std::string> names;
     for (int k = 1;; k++) {
         std::string name = hge->Ini_GetString(("Texture_" + std::to_string(k)).c_str(), "Name", "");
         if (name.empty())
-            break;
-        TextureRegistry.push_back({hge->Texture_Load(("data/" + name).c_str()), name});
+            return names;
+        names.push_back(name);
     }
+}
+
+static void LoadCatalogueTextures()
+{
+    for (const std::string& name : ListedTextureNames())
+        TextureRegistry.push_back({hge->Texture_Load(("data/" + name).c_str()), name});
 }
 
 static floor_type_struct MakeFloorType(const std::string& name)

@@ -43,5 +43,9 @@ void LoadCatalogue();
 // and entry 0's handle.
 HTEXTURE TextureByName(const std::string& name);
 
+// The names of sections "Texture_1", "Texture_2", ... of the current INI
+// file, up to the first section without a "Name".
+std::vector<std::string> ListedTextureNames();
+
 // The index of the first object type of that name, or -1.
 int FindObjectType(const std::string& name);

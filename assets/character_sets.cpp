@@ -23,10 +23,7 @@ const char* const HeadFieldNames[HEAD_ANIMATIONS] = {"Base", "Dead"};
 
 static void LoadCharacterTextures()
 {
-    for (int k = 1;; k++) {
-        std::string name = hge->Ini_GetString(("Texture_" + std::to_string(k)).c_str(), "Name", "");
-        if (name.empty())
-            break;
+    for (const std::string& name : ListedTextureNames()) {
         HTEXTURE tex = hge->Texture_Load(("data/" + name).c_str());
         bool known = false;
         for (texture_struct& t : TextureRegistry) {

@@ -126,3 +126,23 @@ void ForgetCachedIni(const std::string& path)
 {
     IniCache().erase(path);
 }
+
+std::string IniFileString(const std::string& file, const char* section, const char* key, const char* def)
+{
+    std::string value;
+    if (file.empty() || !FindIniValue(CachedIni(file), section, key, &value))
+        return def ? def : "";
+    return value;
+}
+
+int IniFileInt(const std::string& file, const char* section, const char* key, int def)
+{
+    std::string value = IniFileString(file, section, key, "");
+    return value.empty() ? def : ParseIniInt(value);
+}
+
+float IniFileFloat(const std::string& file, const char* section, const char* key, float def)
+{
+    std::string value = IniFileString(file, section, key, "");
+    return value.empty() ? def : ParseIniFloat(value);
+}

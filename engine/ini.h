@@ -32,6 +32,12 @@ bool FindIniValue(const IniFile& ini, const std::string& section, const std::str
 int ParseIniInt(const std::string& text);
 float ParseIniFloat(const std::string& text);
 
+// The engine's INI reads of a file: the default when the file or key is
+// missing, or the value is empty.
+std::string IniFileString(const std::string& file, const char* section, const char* key, const char* def);
+int IniFileInt(const std::string& file, const char* section, const char* key, int def);
+float IniFileFloat(const std::string& file, const char* section, const char* key, float def);
+
 // The parsed file for a path, read at most once until forgotten.
 const IniFile& CachedIni(const std::string& path);
 void ForgetCachedIni(const std::string& path);

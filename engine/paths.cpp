@@ -4,6 +4,10 @@
 #include <sys/stat.h>
 
 #include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 static bool SameNameIgnoringCase(const std::string& a, const char* b)
@@ -79,4 +83,20 @@ std::string ResolvePath(const std::string& name)
             missing = true;
     }
     return path.empty() ? name : path;
+}
+
+void* LoadWholeFile(const std::string& name, uint32_t* size)
+{
+    std::ifstream in(ResolvePath(name), std::ios::binary);
+    if (!in)
+        return nullptr;
+    std::stringstream ss;
+    ss << in.rdbuf();
+    std::string data = ss.str();
+    char* buf = (char*)malloc(data.size() + 1);
+    memcpy(buf, data.data(), data.size());
+    buf[data.size()] = 0;
+    if (size)
+        *size = (uint32_t)data.size();
+    return buf;
 }

@@ -310,18 +310,7 @@ int SdlEngine::System_GetStateInt(hgeIntState state)
 
 void* SdlEngine::Resource_Load(const char* filename, uint32_t* size)
 {
-    std::ifstream in(ResolvePath(filename), std::ios::binary);
-    if (!in)
-        return nullptr;
-    std::stringstream ss;
-    ss << in.rdbuf();
-    std::string data = ss.str();
-    char* buf = (char*)malloc(data.size() + 1);
-    memcpy(buf, data.data(), data.size());
-    buf[data.size()] = 0;
-    if (size)
-        *size = (uint32_t)data.size();
-    return buf;
+    return LoadWholeFile(filename, size);
 }
 
 void SdlEngine::Resource_Free(void* resource)
@@ -331,22 +320,17 @@ void SdlEngine::Resource_Free(void* resource)
 
 std::string SdlEngine::Ini_GetString(const char* section, const char* name, const char* def)
 {
-    std::string value;
-    if (iniFile.empty() || !FindIniValue(CachedIni(iniFile), section, name, &value))
-        return def ? def : "";
-    return value;
+    return IniFileString(iniFile, section, name, def);
 }
 
 int SdlEngine::Ini_GetInt(const char* section, const char* name, int def)
 {
-    std::string value = Ini_GetString(section, name, "");
-    return value.empty() ? def : ParseIniInt(value);
+    return IniFileInt(iniFile, section, name, def);
 }
 
 float SdlEngine::Ini_GetFloat(const char* section, const char* name, float def)
 {
-    std::string value = Ini_GetString(section, name, "");
-    return value.empty() ? def : ParseIniFloat(value);
+    return IniFileFloat(iniFile, section, name, def);
 }
 
 // xorshift32: small, fast and the same on every platform, so a run with a

@@ -75,18 +75,7 @@ int FakeEngine::System_GetStateInt(hgeIntState s)
 
 void* FakeEngine::Resource_Load(const char* filename, uint32_t* size)
 {
-    std::ifstream in(ResolvePath(filename), std::ios::binary);
-    if (!in)
-        return nullptr;
-    std::stringstream ss;
-    ss << in.rdbuf();
-    std::string data = ss.str();
-    char* buf = (char*)malloc(data.size() + 1);
-    memcpy(buf, data.data(), data.size());
-    buf[data.size()] = 0;
-    if (size)
-        *size = (uint32_t)data.size();
-    return buf;
+    return LoadWholeFile(filename, size);
 }
 
 void FakeEngine::Resource_Free(void* resource)
@@ -96,22 +85,17 @@ void FakeEngine::Resource_Free(void* resource)
 
 std::string FakeEngine::Ini_GetString(const char* section, const char* name, const char* def)
 {
-    std::string value;
-    if (iniFile.empty() || !FindIniValue(CachedIni(iniFile), section, name, &value))
-        return def ? def : "";
-    return value;
+    return IniFileString(iniFile, section, name, def);
 }
 
 int FakeEngine::Ini_GetInt(const char* section, const char* name, int def)
 {
-    std::string v = Ini_GetString(section, name, "");
-    return v.empty() ? def : ParseIniInt(v);
+    return IniFileInt(iniFile, section, name, def);
 }
 
 float FakeEngine::Ini_GetFloat(const char* section, const char* name, float def)
 {
-    std::string v = Ini_GetString(section, name, "");
-    return v.empty() ? def : ParseIniFloat(v);
+    return IniFileFloat(iniFile, section, name, def);
 }
 
 int FakeEngine::Random_Int(int min, int max)
