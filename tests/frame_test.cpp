@@ -83,3 +83,28 @@ TEST_F(ModesFixture, LosingTheFocusLeavesPlayForTheMenu)
     EXPECT_EQ(GameMode, MODE_MENU);
     EXPECT_EQ(GameStage, STAGE_PLAY);
 }
+
+TEST_F(ModesFixture, EscapeSwitchesBetweenPlayAndTheEditorInDeveloperMode)
+{
+    bool savedDeveloper = DeveloperMode;
+    DeveloperMode = true;
+    GameMode = MODE_GAME;
+    GameStage = STAGE_PLAY;
+    WorldMode = WORLD_PLAY;
+    fake.engine.Press(HGEK_ESCAPE);
+    FrameFunc();
+    EXPECT_EQ(WorldMode, WORLD_EDIT);
+    EXPECT_EQ(GameMode, MODE_GAME);
+    fake.engine.ClearPresses();
+    FrameFunc();
+    EXPECT_EQ(WorldMode, WORLD_EDIT);
+    fake.engine.Press(HGEK_ESCAPE);
+    FrameFunc();
+    EXPECT_EQ(WorldMode, WORLD_PLAY);
+    DeveloperMode = false;
+    fake.engine.ClearPresses();
+    fake.engine.Press(HGEK_ESCAPE);
+    FrameFunc();
+    EXPECT_EQ(GameMode, MODE_MENU);
+    DeveloperMode = savedDeveloper;
+}

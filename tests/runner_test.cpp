@@ -153,3 +153,12 @@ TEST_F(RunnerFixture, OnlyWhatThePlayerSeesIsLit)
     EXPECT_EQ(pixelOfCell(17, 10), 0x000000u);  // behind the wall: darkness
     EXPECT_EQ(pixelOfCell(16, 5), 0x000000u);
 }
+
+TEST_F(RunnerFixture, DeveloperModeWithoutAScratchStoreyPlaysAnEmptyOne)
+{
+    dir.Write("kresk", "");
+    RunnerResult r = RunSim(dir.path, {"--frames", "5"});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.dump.find("\"LevelWidth\": 40"), std::string::npos);
+    EXPECT_NE(r.dump.find("\"frames\": 5"), std::string::npos);
+}

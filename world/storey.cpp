@@ -9,7 +9,9 @@
 int LevelWidth = 40, LevelHeight = 60;
 int CellWidth = 40, CellHeight = 40;
 
-std::vector<int> FloorMap, ObjectMap, LightMap, DoorZoneMap, ReachMap;
+// Before the first storey loads, the grid is an empty 40 x 60.
+std::vector<int> FloorMap(40 * 60, -1), ObjectMap(40 * 60, -1), LightMap(40 * 60, 0), DoorZoneMap(40 * 60, -1),
+    ReachMap(40 * 60, 0);
 std::vector<object_struct> Objects;
 std::vector<int> DoorList;
 std::vector<enemy_start_struct> EnemyStarts;
