@@ -144,3 +144,18 @@ TEST_F(MapFixture, ErrorsNameTheLineAndColumn)
     EXPECT_FALSE(CompileMap("size 2 2\nwalls\n", &error));
     EXPECT_EQ(error, "line 2, column 1: what is 'walls'?");
 }
+
+TEST_F(MapFixture, AnyLetterCanStandForAnItem)
+{
+    ASSERT_TRUE(CompileMap("size 3 1\nlegend\né object Desk\nЖ object Lamp\n· floor Tile\nS start\nL lift\n"
+                           "floors\n···\nobjects\nééЖ\nmarks\nSL\n",
+                           &error))
+        << error;
+    ASSERT_EQ(Objects.size(), 2u);
+    EXPECT_EQ(Objects[1].type, T_LAMP);
+    EXPECT_EQ(Objects[1].cell_x, 2);
+    EXPECT_FALSE(CompileMap("size 3 1\nlegend\nЖ object Lamp\nfloors\n\nobjects\n ЖЖЖ\nmarks\n\n", &error));
+    EXPECT_EQ(error, "line 6, column 4: the row is wider than the storey");
+    EXPECT_FALSE(CompileMap("size 3 1\nlegend\nЖ object Lamp\nfloors\n\nobjects\n Ф\nmarks\n\n", &error));
+    EXPECT_EQ(error, "line 6, column 2: 'Ф' is not an object in the legend");
+}

@@ -20,8 +20,8 @@ struct legend_entry_struct {
 
 struct map_struct {
     int width = 0, height = 0;
-    std::map<char, legend_entry_struct> legend;
-    std::vector<std::string> rows[3];  // floors, objects, marks
+    std::map<char32_t, legend_entry_struct> legend;
+    std::vector<std::u32string> rows[3];  // floors, objects, marks; one character a cell
     int firstRowLine[3] = {0, 0, 0};
     bool hasGrid[3] = {false, false, false};
 };
@@ -30,6 +30,49 @@ struct map_struct {
 static const int EnemyPresets[5][6] = {
     {0, 0, 0, 0, 10, 0}, {1, 2, 4, 3, 15, 1}, {1, 1, 6, 5, 15, 2}, {1, 1, 6, 5, 15, 3}, {2, 3, 5, 8, 20, 4},
 };
+
+// Maps are UTF-8, so any letter or symbol can stand for an item.
+static bool DecodeUtf8(const std::string& text, std::u32string* out)
+{
+    out->clear();
+    for (size_t i = 0; i < text.size();) {
+        unsigned char c = (unsigned char)text[i];
+        int len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (len == 0 || i + len > text.size())
+            return false;
+        char32_t cp = len == 1 ? c : len == 2 ? (c & 0x1F) : len == 3 ? (c & 0x0F) : (c & 0x07);
+        for (int k = 1; k < len; k++) {
+            unsigned char cc = (unsigned char)text[i + k];
+            if ((cc >> 6) != 0x2)
+                return false;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        out->push_back(cp);
+        i += len;
+    }
+    return true;
+}
+
+static std::string Utf8(char32_t cp)
+{
+    std::string s;
+    if (cp < 0x80) {
+        s += (char)cp;
+    } else if (cp < 0x800) {
+        s += (char)(0xC0 | (cp >> 6));
+        s += (char)(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        s += (char)(0xE0 | (cp >> 12));
+        s += (char)(0x80 | ((cp >> 6) & 0x3F));
+        s += (char)(0x80 | (cp & 0x3F));
+    } else {
+        s += (char)(0xF0 | (cp >> 18));
+        s += (char)(0x80 | ((cp >> 12) & 0x3F));
+        s += (char)(0x80 | ((cp >> 6) & 0x3F));
+        s += (char)(0x80 | (cp & 0x3F));
+    }
+    return s;
+}
 
 static std::string Where(int line, int column)
 {
@@ -124,8 +167,10 @@ static bool ReadLegendEntry(const std::string& line, int number, map_struct& m, 
 {
     std::istringstream in(line);
     std::string symbol, kind;
-    if (!(in >> symbol >> kind) || symbol.size() != 1)
+    std::u32string letters;
+    if (!(in >> symbol >> kind) || !DecodeUtf8(symbol, &letters) || letters.size() != 1)
         return false;
+    char32_t key = letters[0];
     static const std::map<std::string, int> kinds = {{"floor", MARK_FLOOR}, {"object", MARK_OBJECT},
                                                      {"enemy", MARK_ENEMY}, {"start", MARK_START},
                                                      {"lift", MARK_LIFT},   {"card", MARK_CARD}};
@@ -141,8 +186,8 @@ static bool ReadLegendEntry(const std::string& line, int number, map_struct& m, 
         ok = ParseEnemy(in, entry, &why);
     else if (entry.kind == MARK_CARD)
         ok = ParseCard(in, entry, &why);
-    if (ok && m.legend.count(symbol[0])) {
-        why = "'" + symbol + "' is already in the legend (line " + std::to_string(m.legend[symbol[0]].line) + ")";
+    if (ok && m.legend.count(key)) {
+        why = "'" + symbol + "' is already in the legend (line " + std::to_string(m.legend[key].line) + ")";
         ok = false;
     }
     if (!ok) {
@@ -150,7 +195,7 @@ static bool ReadLegendEntry(const std::string& line, int number, map_struct& m, 
         *error = Where(number, 1) + why;
         return true;
     }
-    m.legend[symbol[0]] = entry;
+    m.legend[key] = entry;
     return true;
 }
 
@@ -185,10 +230,13 @@ static bool ReadMap(const std::string& text, map_struct& m, std::string* error)
                     return Fail(error, number + r + 1, 1, "the " + first + " grid needs " + std::to_string(m.height) + " rows");
                 if (!row.empty() && row.back() == '\r')
                     row.pop_back();
-                if ((int)row.size() > m.width)
+                std::u32string cells;
+                if (!DecodeUtf8(row, &cells))
+                    return Fail(error, number + r + 1, 1, "the row is not UTF-8 text");
+                if ((int)cells.size() > m.width)
                     return Fail(error, number + r + 1, m.width + 1, "the row is wider than the storey");
-                row.resize(m.width, ' ');
-                m.rows[grid].push_back(row);
+                cells.resize(m.width, U' ');
+                m.rows[grid].push_back(cells);
             }
             number += m.height;
             inLegend = false;
@@ -210,7 +258,7 @@ static bool ReadMap(const std::string& text, map_struct& m, std::string* error)
     return true;
 }
 
-static const legend_entry_struct* Entry(const map_struct& m, char c)
+static const legend_entry_struct* Entry(const map_struct& m, char32_t c)
 {
     auto it = m.legend.find(c);
     return it == m.legend.end() ? nullptr : &it->second;
@@ -232,17 +280,17 @@ static void Footprint(const legend_entry_struct& e, int grid, int* w, int* h)
 static bool Claim(const map_struct& m, int grid, int x, int y, int w, int h, std::vector<char>& claimed,
                   std::string* error)
 {
-    char c = m.rows[grid][y][x];
+    char32_t c = m.rows[grid][y][x];
     int line = m.firstRowLine[grid];
     for (int j = 0; j < h; j++) {
         for (int i = 0; i < w; i++) {
             int cx = x + i, cy = y + j;
             if (cx >= m.width || cy >= m.height)
-                return Fail(error, line + y, x + 1, std::string("the footprint of '") + c + "' (" + std::to_string(w) +
+                return Fail(error, line + y, x + 1, "the footprint of '" + Utf8(c) + "' (" + std::to_string(w) +
                                                          " x " + std::to_string(h) + ") leaves the storey");
             size_t at = (size_t)cy * m.width + cx;
             if (m.rows[grid][cy][cx] != c || claimed[at])
-                return Fail(error, line + cy, cx + 1, std::string("'") + c + "' placed at line " +
+                return Fail(error, line + cy, cx + 1, "'" + Utf8(c) + "' placed at line " +
                                                           std::to_string(line + y) + ", column " + std::to_string(x + 1) +
                                                           " overlaps another item here");
             claimed[at] = 1;
@@ -257,13 +305,13 @@ static bool BuildTypedGrid(const map_struct& m, int grid, std::string* error)
     std::vector<char> claimed((size_t)m.width * m.height, 0);
     for (int y = 0; y < m.height; y++) {
         for (int x = 0; x < m.width; x++) {
-            char c = m.rows[grid][y][x];
-            if (c == ' ' || claimed[(size_t)y * m.width + x])
+            char32_t c = m.rows[grid][y][x];
+            if (c == U' ' || claimed[(size_t)y * m.width + x])
                 continue;
             const legend_entry_struct* e = Entry(m, c);
             if (!e || e->kind != (grid == 0 ? MARK_FLOOR : MARK_OBJECT))
                 return Fail(error, m.firstRowLine[grid] + y, x + 1,
-                            std::string("'") + c + "' is not " + (grid == 0 ? "a " : "an ") + layer[grid] + " in the legend");
+                            "'" + Utf8(c) + "' is not " + (grid == 0 ? "a " : "an ") + layer[grid] + " in the legend");
             int w, h;
             Footprint(*e, grid, &w, &h);
             if (!Claim(m, grid, x, y, w, h, claimed, error))
@@ -320,12 +368,12 @@ static bool BuildMarks(const map_struct& m, std::string* error)
     for (int y = 0; y < m.height; y++) {
         int line = m.firstRowLine[2] + y;
         for (int x = 0; x < m.width; x++) {
-            char c = m.rows[2][y][x];
-            if (c == ' ')
+            char32_t c = m.rows[2][y][x];
+            if (c == U' ')
                 continue;
             const legend_entry_struct* e = Entry(m, c);
             if (!e || e->kind == MARK_FLOOR || e->kind == MARK_OBJECT)
-                return Fail(error, line, x + 1, std::string("'") + c + "' is not a mark in the legend");
+                return Fail(error, line, x + 1, "'" + Utf8(c) + "' is not a mark in the legend");
             if (!PlaceMark(*e, x, y, &seenStart, &seenLift, line, error))
                 return false;
         }
