@@ -155,7 +155,7 @@ TEST_F(MapFixture, AnyLetterCanStandForAnItem)
     EXPECT_EQ(Objects[1].type, T_LAMP);
     EXPECT_EQ(Objects[1].cell_x, 2);
     EXPECT_FALSE(CompileMap("size 3 1\nlegend\nЖ object Lamp\nfloors\n\nobjects\n ЖЖЖ\nmarks\n\n", &error));
-    EXPECT_EQ(error, "line 6, column 4: the row is wider than the storey");
+    EXPECT_EQ(error, "line 7, column 4: the row is wider than the storey");
     EXPECT_FALSE(CompileMap("size 3 1\nlegend\nЖ object Lamp\nfloors\n\nobjects\n Ф\nmarks\n\n", &error));
-    EXPECT_EQ(error, "line 6, column 2: 'Ф' is not an object in the legend");
+    EXPECT_EQ(error, "line 7, column 2: 'Ф' is not an object in the legend");
 }
