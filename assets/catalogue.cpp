@@ -90,6 +90,15 @@ void LoadCatalogue()
     StartLoopingTypeAnimations();
 }
 
+void ReleaseCatalogueAnimations()
+{
+    for (floor_type_struct& f : FloorTypes)
+        f.animation = nullptr;
+    for (object_type_struct& o : ObjectTypes)
+        o.animation = nullptr;
+    ClearAtlasProject();
+}
+
 HTEXTURE TextureByName(const std::string& name)
 {
     for (const texture_struct& t : TextureRegistry)

@@ -39,6 +39,10 @@ extern std::vector<object_type_struct> ObjectTypes;
 // textures to the registry.
 void LoadCatalogue();
 
+// Deletes the atlas project with every animation the types hold (each once);
+// the types stay, without pictures.
+void ReleaseCatalogueAnimations();
+
 // The handle of the first registry entry of that name; otherwise an error box
 // and entry 0's handle.
 HTEXTURE TextureByName(const std::string& name);

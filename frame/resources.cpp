@@ -269,13 +269,7 @@ void FreeResources()
     if (WorldTarget)
         hge->Target_Free(WorldTarget);
     WorldTarget = 0;
-    // Every atlas animation, including those the floor and object types hold,
-    // is deleted exactly once with the project.
-    for (floor_type_struct& f : FloorTypes)
-        f.animation = nullptr;
-    for (object_type_struct& o : ObjectTypes)
-        o.animation = nullptr;
-    ClearAtlasProject();
+    ReleaseCatalogueAnimations();
     FreeStorey();
     OwnedPictures.clear();
     CharacterTemplates.clear();

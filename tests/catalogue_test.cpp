@@ -23,11 +23,7 @@ struct CatalogueFixture : ::testing::Test {
     }
     void TearDown() override
     {
-        for (floor_type_struct& f : FloorTypes)
-            f.animation = nullptr;
-        for (object_type_struct& o : ObjectTypes)
-            o.animation = nullptr;
-        ClearAtlasProject();
+        ReleaseCatalogueAnimations();
         TextureRegistry.clear();
         LegsSets.clear();
         HandsSets.clear();

@@ -14,6 +14,7 @@
 #include "foes/enemies.h"
 #include "frame/resources.h"
 #include "tests/support/fake_engine.h"
+#include "tests/support/play_through.h"
 #include "tests/support/temp_dir.h"
 #include "world/level_file.h"
 #include "world/storey.h"
@@ -40,11 +41,7 @@ struct ShippedCatalogue : ::testing::Test {
         EnemyStarts.clear();
         Enemies.clear();
         Corpses.clear();
-        for (floor_type_struct& f : FloorTypes)
-            f.animation = nullptr;
-        for (object_type_struct& o : ObjectTypes)
-            o.animation = nullptr;
-        ClearAtlasProject();
+        ReleaseCatalogueAnimations();
         TextureRegistry.clear();
         ObjectTypes.clear();
         FloorTypes.clear();
@@ -70,22 +67,6 @@ struct ShippedCatalogue : ::testing::Test {
     }
 };
 
-// How long an animation takes to play through once, measured by playing a
-// copy of it forward without looping.
-float PlayThrough(const hgeAnimation* a)
-{
-    hgeAnimation copy(*a);
-    copy.SetMode(HGEANIM_FWD | HGEANIM_NOLOOP);
-    copy.Play();
-    copy.Update(0);
-    const float step = 0.001f;
-    float t = 0;
-    while (copy.IsPlaying() && t < 10) {
-        copy.Update(step);
-        t += step;
-    }
-    return t;
-}
 
 const char* const DoorNames[] = {"Door", "RedDoor", "GreenDoor", "BlueDoor"};
 

@@ -9,6 +9,7 @@
 #include "assets/character_sets.h"
 #include "frame/resources.h"
 #include "tests/support/fake_engine.h"
+#include "tests/support/play_through.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -56,24 +57,6 @@ struct ShippedPeople : ::testing::Test {
     }
 };
 
-// Seconds to play an animation through once (a copy, forward, no loop);
-// -1 for a missing one.
-float PlayThrough(const hgeAnimation* a)
-{
-    if (!a)
-        return -1;
-    hgeAnimation copy(*a);
-    copy.SetMode(HGEANIM_FWD | HGEANIM_NOLOOP);
-    copy.Play();
-    copy.Update(0);
-    const float step = 0.001f;
-    float t = 0;
-    while (copy.IsPlaying() && t < 10) {
-        copy.Update(step);
-        t += step;
-    }
-    return t;
-}
 
 enum { W_HANDS, W_REVOLVER, W_PISTOL, W_SHOTGUN, W_RIFLE, W_GRENADE };
 

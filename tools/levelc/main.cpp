@@ -6,7 +6,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "assets/atlas.h"
 #include "assets/catalogue.h"
 #include "assets/character_sets.h"
 #include "engine/sim.h"
@@ -69,9 +68,7 @@ int main(int argc, char** argv)
     }
     int code = Compile(argv[1], argv[2]);
     Objects.clear();
-    ObjectTypes.clear();
-    FloorTypes.clear();
-    ClearAtlasProject();
+    ReleaseCatalogueAnimations();
     CharacterTemplates.clear();
     hge->System_Shutdown();
     hge->Release();
