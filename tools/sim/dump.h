@@ -1,4 +1,4 @@
-// The runner's JSON dump of the game state: the specification-named program
+// The runner's JSON dump of the game state: the program variables of every
 // variables of every subsystem, plus the engine's record of sounds and
 // message boxes.
 #pragma once
