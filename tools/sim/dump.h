@@ -1,5 +1,5 @@
 // The runner's JSON dump of the game state: the program variables of every
-// variables of every subsystem, plus the engine's record of sounds and
+// subsystem under their own names, plus the engine's record of sounds and
 // message boxes.
 #pragma once
 
