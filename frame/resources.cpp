@@ -19,6 +19,7 @@
 #include "player/movement.h"
 #include "world/level_file.h"
 #include "world/number_code.h"
+#include "world/campaign.h"
 #include "world/storey.h"
 
 hgeAnimation* Sprites[SPRITE_COUNT] = {};
@@ -242,7 +243,8 @@ bool LoadResources()
     CheckNumberCode();
     // The campaign reads its save file here.
     ChooseStartMode();
-    // The campaign step and the menu's splash timer get their start values here.
+    CampaignStep = 0;
+    // The menu's layout and splash timer get their start values here.
     BuildPictureSprites();
     WorldMode = WORLD_PLAY;
     LookUpAtlasSprites();
