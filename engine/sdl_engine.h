@@ -163,5 +163,3 @@ public:
     void RecordInput(const InputEvent& e);
     void RecordFrameEnd(float dt);
 };
-
-SdlEngine* Engine();  // the one instance, or null

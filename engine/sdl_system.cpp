@@ -4,11 +4,8 @@
 
 #include <algorithm>
 #include <cstdarg>
-#include <cstring>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
-#include <sstream>
 
 #include "engine/cp1251.h"
 #include "engine/ini.h"
@@ -20,11 +17,6 @@ static bool PendingHeadless = false;
 static SimOptions PendingSim;
 static std::vector<EngineEvent> EventRecord;
 static FrameTimes TimesOfReleasedEngine;
-
-SdlEngine* Engine()
-{
-    return Instance;
-}
 
 HGE* hgeCreate(int version)
 {

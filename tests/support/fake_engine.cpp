@@ -2,10 +2,8 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 
 #include "engine/ini.h"
 #include "engine/paths.h"
