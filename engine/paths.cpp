@@ -2,8 +2,10 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -99,4 +101,38 @@ void* LoadWholeFile(const std::string& name, uint32_t* size)
     if (size)
         *size = (uint32_t)data.size();
     return buf;
+}
+
+long WriteStopsAfterBytes = -1;
+
+static bool WriteAll(FILE* f, const std::string& data)
+{
+    size_t n = data.size();
+    bool stops = WriteStopsAfterBytes >= 0 && (size_t)WriteStopsAfterBytes < n;
+    if (stops)
+        n = (size_t)WriteStopsAfterBytes;
+    if (fwrite(data.data(), 1, n, f) != n || fflush(f) != 0)
+        return false;
+    return !stops;
+}
+
+bool WriteWholeFile(const std::string& name, const std::string& data)
+{
+    std::string path = ResolvePath(name);
+    std::string temp = path + ".tmp";
+    FILE* f = fopen(temp.c_str(), "wb");
+    if (!f)
+        return false;
+    bool written = WriteAll(f, data);
+    if (!written && WriteStopsAfterBytes >= 0) {
+        fclose(f);
+        return false;  // a killed program cleans nothing up
+    }
+    written = written && fsync(fileno(f)) == 0;
+    written = fclose(f) == 0 && written;
+    if (!written || rename(temp.c_str(), path.c_str()) != 0) {
+        remove(temp.c_str());
+        return false;
+    }
+    return true;
 }

@@ -2,7 +2,7 @@
 
 #include "assets/character_sets.h"
 #include "foes/enemies.h"
-#include "screens/hud.h"
+#include "player/body.h"
 #include "world/player_state.h"
 
 void KillEnemy(int i)
@@ -15,3 +15,6 @@ void KillEnemy(int i)
     e.hands_anim.reset(PlayOnceCopy(HandsDeadAnimation(e.hands_set)));
     e.head_anim.reset(PlayOnceCopy(HeadAnimation(e.head_set, HEAD_DEAD)));
 }
+
+// The bullet trace is being built; until then a shot hits nothing.
+void FireShot(float, float, float, int, float, float, bool, bool) {}

@@ -10,6 +10,7 @@
 #include "assets/character_sets.h"
 #include "engine/cp1251.h"
 #include "engine/paths.h"
+#include "frame/hooks.h"
 #include "frame/modes.h"
 #include "frame/program.h"
 #include "editor/editor.h"
@@ -228,6 +229,7 @@ static void ChooseStartMode()
 
 bool LoadResources()
 {
+    InstallGameHooks();
     Sounds[SND_MENU_MUSIC] = hge->Effect_Load(SoundFiles[SND_MENU_MUSIC]);
     RegisterPictures();
     LoadSounds(SND_GRENADE_EXPLOSION, SOUND_COUNT - 1);

@@ -8,14 +8,14 @@
 #include "frame/resources.h"
 #include "player/movement.h"
 #include "player/weapons.h"
-#include "screens/hud.h"
 #include "world/campaign.h"
 #include "world/player_state.h"
 
 std::unique_ptr<hgeAnimation> PlayerLegsAnim, PlayerHandsAnim, PlayerHeadAnim;
-int PrevPoseCode = 0;
 float DeathTimer = 0;
 float KillerX = 0, KillerY = 0;
+float AmmoPopupTime = 0;
+float BonusPopupTime = 0;
 
 int PlayerHandsSet()
 {
@@ -119,4 +119,12 @@ void UpdatePlayerBody(float dt)
     UpdateAnimation(PlayerLegsAnim.get(), dt);
     UpdateAnimation(PlayerHandsAnim.get(), dt);
     CountDownPopups(dt);
+}
+
+void CountDownPopups(float dt)
+{
+    if (AmmoPopupTime > 0)
+        AmmoPopupTime -= dt;
+    if (BonusPopupTime > 0)
+        BonusPopupTime -= dt;
 }

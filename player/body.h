@@ -8,9 +8,14 @@
 
 // Drawn in this order: legs, hands, head.
 extern std::unique_ptr<hgeAnimation> PlayerLegsAnim, PlayerHandsAnim, PlayerHeadAnim;
-extern int PrevPoseCode;      // last frame's motion code
 extern float DeathTimer;      // slowed seconds left in the death sequence
 extern float KillerX, KillerY;  // where the last bullet that hit the player came from
+
+// The pop-up numbers above the player: seconds the spare ammunition (red)
+// and the bonus points (green) stay shown; set to 2 by whatever earns or
+// spends, counted down with the body's animations.
+extern float AmmoPopupTime;
+extern float BonusPopupTime;
 
 // The sets the player wears: hands set 4 with the bullet-proof vest, else 0;
 // head set 5 with the helmet, else 0; legs always set 0.
@@ -35,3 +40,5 @@ float DeathFrame(float dt);
 void ChoosePlayerAnimations();
 // Advances the three animations and the pop-up timers (dead or alive).
 void UpdatePlayerBody(float dt);
+// Counts both pop-up timers down while positive.
+void CountDownPopups(float dt);

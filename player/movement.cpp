@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "engine/cp1251.h"
-#include "foes/perception.h"
+#include "world/angles.h"
 #include "frame/program.h"
 #include "world/player_state.h"
 #include "world/storey.h"

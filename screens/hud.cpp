@@ -1,20 +1,10 @@
 #include "screens/hud.h"
 
 #include "frame/resources.h"
+#include "player/body.h"
 #include "player/movement.h"
 #include "world/player_state.h"
 #include "world/storey.h"
-
-float AmmoPopupTime = 0;
-float BonusPopupTime = 0;
-
-void CountDownPopups(float dt)
-{
-    if (AmmoPopupTime > 0)
-        AmmoPopupTime -= dt;
-    if (BonusPopupTime > 0)
-        BonusPopupTime -= dt;
-}
 
 static uint32_t FadingColour(float alpha, uint32_t rgb)
 {

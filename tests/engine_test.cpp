@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include <fstream>
+
 #include <SDL2/SDL_mouse.h>
 
 #include "engine/cp1251.h"
@@ -86,6 +88,27 @@ TEST(Paths, ExactNameWinsOverAnotherCase)
     ChangeDir in(dir.path);
     EXPECT_EQ(ResolvePath("SAVE"), "SAVE");
     EXPECT_EQ(ResolvePath("save"), "save");
+}
+
+TEST(Paths, AWriteKilledHalfwayLeavesTheOldFileWhole)
+{
+    TempDir dir;
+    dir.Write("data/save", "old contents\n");
+    ChangeDir in(dir.path);
+    WriteStopsAfterBytes = 5;
+    EXPECT_FALSE(WriteWholeFile("Data/save", "new contents, longer than the old\n"));
+    WriteStopsAfterBytes = -1;
+    EXPECT_EQ(ReadWholeFile("data/save"), "old contents\n");
+    EXPECT_TRUE(WriteWholeFile("Data/save", "new\n"));
+    EXPECT_EQ(ReadWholeFile("data/save"), "new\n");
+}
+
+TEST(Paths, AWriteIntoAMissingFolderFailsAndLeavesNothing)
+{
+    TempDir dir;
+    ChangeDir in(dir.path);
+    EXPECT_FALSE(WriteWholeFile("nowhere/save", "x"));
+    EXPECT_FALSE(std::ifstream("nowhere/save.tmp"));
 }
 
 TEST(Keys, MapToVirtualKeyCodes)

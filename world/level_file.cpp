@@ -4,16 +4,14 @@
 #include <vector>
 
 #include "engine/paths.h"
-#include "foes/effects.h"
-#include "foes/enemies.h"
 #include "frame/program.h"
-#include "player/body.h"
-#include "player/movement.h"
 #include "world/number_code.h"
 #include "world/player_state.h"
 #include "world/storey.h"
 
 const int LevelLines = 7;
+
+void (*StoreyLoadedHook)() = nullptr;
 
 static bool ReadLines(const std::string& path, std::vector<std::string>* lines)
 {
@@ -73,8 +71,6 @@ static void ReadCards(const std::string& line)
 static void ReadEnemyStarts(const std::string& line)
 {
     EnemyStarts.clear();
-    Enemies.clear();
-    Corpses.clear();
     for (size_t k = 0; 16 * k + 16 <= line.size(); k++) {
         enemy_start_struct s;
         size_t p = 8 * k;
@@ -89,7 +85,6 @@ static void ReadEnemyStarts(const std::string& line)
         if (!CellInside(s.cell_x, s.cell_y))
             continue;
         EnemyStarts.push_back(s);
-        CreateEnemy(s.cell_x, s.cell_y, s.lives, s.alarm, s.weapon, s.legs_set, s.hands_set, s.head_set);
     }
 }
 
@@ -107,16 +102,12 @@ bool ReadLevelFile(const std::string& path)
         return false;
     }
     ResetStoreyGrid(w, h);
-    Effects.clear();
-    // The grenade list is emptied here once grenades fly.
     ReadFloors(lines[1]);
     ReadObjects(lines[2], path);
     if (lines[3].size() > 3) {
         PlayerStartX = Pair(lines[3], 0);
         PlayerStartY = Pair(lines[3], 1);
     }
-    PlayerX = (float)(PlayerStartX * CellWidth);
-    PlayerY = (float)(PlayerStartY * CellHeight);
     if (lines[4].size() > 3) {
         LiftX = Pair(lines[4], 0);
         LiftY = Pair(lines[4], 1);
@@ -124,7 +115,8 @@ bool ReadLevelFile(const std::string& path)
     ReadCards(lines[5]);
     ReadEnemyStarts(lines[6]);
     ResetStoreyValues();
-    GivePlayerFreshAnimations();
+    if (StoreyLoadedHook)
+        StoreyLoadedHook();
     return true;
 }
 
@@ -155,10 +147,10 @@ bool WriteLevelFile(const std::string& path)
         lines[5] += Codes({c.x, c.y});
     for (const enemy_start_struct& s : EnemyStarts)
         lines[6] += Codes({s.alarm, s.lives, s.hands_set, s.head_set, s.weapon, s.cell_x, s.cell_y, s.legs_set});
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::string text;
     for (const std::string& line : lines)
-        out << line << "\r\n";
-    if (!out) {
+        text += line + "\r\n";
+    if (!WriteWholeFile(path, text)) {
         hge->System_Log("Can't write the level file %s", path.c_str());
         return false;
     }

@@ -4,10 +4,16 @@
 
 #include <string>
 
-// Loads "data/<name>" into the storey, its enemies and a fresh player. A file
-// that cannot be opened or has no usable size leaves the storey as it was
-// (false, and a line in the log).
+// Loads "data/<name>" into the storey, its enemy starts and the player's
+// per-storey values, then runs StoreyLoadedHook. A file that cannot be opened
+// or has no usable size leaves the storey as it was (false, and a line in the
+// log).
 bool LoadLevel(const std::string& name);
+
+// What a load causes above the storey model: the enemies made from their
+// starts, the effects and grenades of the old storey gone, the player on his
+// start cell with fresh animations. Set by the frame at start-up.
+extern void (*StoreyLoadedHook)();
 // Writes the storey to "Data/<name>" (the same folder; letter case does not
 // matter), replacing the file.
 bool SaveLevel(const std::string& name);

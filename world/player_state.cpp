@@ -1,6 +1,5 @@
 #include "world/player_state.h"
 
-#include "player/body.h"
 #include "world/campaign.h"
 
 int32_t Health = 0;
@@ -28,6 +27,7 @@ uint8_t Crouching = 0;
 uint8_t ActionInterrupt = 0;
 uint8_t Dead = 0;
 int32_t StruckObject = -1;
+int PrevPoseCode = 0;
 
 checkpoint_struct Checkpoint = {};
 uint8_t CheckpointExists = 0;

@@ -52,6 +52,7 @@ extern uint8_t Crouching;
 extern uint8_t ActionInterrupt;
 extern uint8_t Dead;
 extern int32_t StruckObject;  // object found by the last melee strike, or -1
+extern int PrevPoseCode;      // last frame's motion code (the body chooses its animations by it)
 
 struct checkpoint_struct {
     int32_t Health, MaxHealth, BonusPoints, CurrentWeapon;

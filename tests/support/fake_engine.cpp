@@ -7,6 +7,7 @@
 
 #include "engine/ini.h"
 #include "engine/paths.h"
+#include "frame/hooks.h"
 #include "frame/program.h"
 
 void FakeEngine::ClearPresses()
@@ -191,6 +192,7 @@ int FakeEngine::Texture_GetHeight(HTEXTURE tex, bool)
 FakeEngineScope::FakeEngineScope() : saved(hge)
 {
     hge = &engine;
+    InstallGameHooks();
 }
 
 FakeEngineScope::~FakeEngineScope()

@@ -1,0 +1,32 @@
+#include "frame/hooks.h"
+
+#include "foes/effects.h"
+#include "foes/enemies.h"
+#include "foes/grenades.h"
+#include "player/body.h"
+#include "player/movement.h"
+#include "world/campaign.h"
+#include "world/level_file.h"
+#include "world/storey.h"
+
+// Nothing of the previous storey survives a load: its enemies, bodies,
+// grenades and effects go, the enemies of the new one stand at their starts
+// and the player stands at his.
+static void StartLoadedStorey()
+{
+    Effects.clear();
+    Grenades.clear();
+    Enemies.clear();
+    Corpses.clear();
+    for (const enemy_start_struct& s : EnemyStarts)
+        CreateEnemy(s.cell_x, s.cell_y, s.lives, s.alarm, s.weapon, s.legs_set, s.hands_set, s.head_set);
+    PlayerX = (float)(PlayerStartX * CellWidth);
+    PlayerY = (float)(PlayerStartY * CellHeight);
+    GivePlayerFreshAnimations();
+}
+
+void InstallGameHooks()
+{
+    StoreyLoadedHook = StartLoadedStorey;
+    CampaignStepHook = GivePlayerFreshAnimations;
+}
