@@ -9,10 +9,20 @@
 const int SightFade = 3;      // per frame, whatever the frame time
 const int WallSightDepth = 3; // wall cells a ray can see into
 
+// Only the cells lit lately fade; a cell that reaches 0 leaves the list
+// (the last one takes its place).
 static void FadeLightMap()
 {
-    for (int& v : LightMap)
+    for (size_t i = 0; i < LitCells.size();) {
+        int& v = LightMap[LitCells[i]];
         v = std::max(v - SightFade, 0);
+        if (v > 0) {
+            i++;
+        } else {
+            LitCells[i] = LitCells.back();
+            LitCells.pop_back();
+        }
+    }
 }
 
 static void FindVisibleCells()
@@ -36,18 +46,18 @@ void CastSightRay(int x0, int y0, int x1, int y1)
         int o = ObjectMap[cell];
         int kind = o < 0 ? -1 : ObjectTypeOf(Objects[o]).kind;
         if (kind == KIND_WALL) {
-            LightMap[cell] = 255;
+            SetCellLight(cell, 255);
             budget--;
         } else if (kind == KIND_DOOR) {
             if (budget == WallSightDepth) {
-                LightMap[cell] = 255;
+                SetCellLight(cell, 255);
                 if (Objects[o].door_state == DOOR_CLOSED)
                     budget = 0;
             } else {
                 budget = 0;
             }
         } else if (budget == WallSightDepth) {
-            LightMap[cell] = 255;
+            SetCellLight(cell, 255);
         } else {
             budget = 0;  // the ray has left a wall: nothing behind it is seen
         }
@@ -62,7 +72,7 @@ void UpdateLightMap()
     PlayerCellY = (int)PlayerY / CellHeight;
     if (!CellInside(PlayerCellX, PlayerCellY))
         return;
-    LightMap[CellIndex(PlayerCellX, PlayerCellY)] = 255;
+    SetCellLight(CellIndex(PlayerCellX, PlayerCellY), 255);
     const cell_rect_struct& v = VisibleCells;
     for (int x = v.MinCol; x <= v.MaxCol; x++) {
         CastSightRay(PlayerCellX, PlayerCellY, x, v.MaxRow);

@@ -1,6 +1,7 @@
 // The player's movement, the camera and the light map of what he sees.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "player/movement.h"
@@ -177,7 +178,7 @@ TEST_F(MovementFixture, SightSeesThreeCellsIntoAWallAndNothingBehind)
     EXPECT_EQ(LightMap[CellIndex(17, 7)], 0);
     UpdateLightMap();
     EXPECT_EQ(LightMap[CellIndex(11, 7)], 255);
-    LightMap[CellIndex(17, 7)] = 2;
+    SetCellLight(CellIndex(17, 7), 2);
     UpdateLightMap();
     EXPECT_EQ(LightMap[CellIndex(17, 7)], 0);  // fades by 3 a frame, never below 0
 }
@@ -194,4 +195,29 @@ TEST_F(MovementFixture, AClosedDoorIsSeenButHidesTheRoomBehind)
     UpdateLightMap();
     EXPECT_EQ(LightMap[CellIndex(13, 7)], 255);
     EXPECT_EQ(LightMap[CellIndex(16, 7)], 255);
+}
+
+// The fade visits only the cells lit lately; walking about a storey of rooms
+// must leave exactly the light map that fading every cell would.
+TEST_F(MovementFixture, FadingOnlyTheLitCellsMatchesFadingThemAll)
+{
+    ResetStoreyGrid(60, 40);
+    for (int x = 0; x < 60; x += 7)
+        for (int y = 0; y < 40; y++)
+            if (y % 9 != 4)
+                Wall(x, y);
+    std::vector<int> expected(LightMap.size(), 0);
+    for (int frame = 0; frame < 400; frame++) {
+        PlayerX = 60 + (frame * 7 % 2200);
+        PlayerY = 60 + (frame * 3 % 1500);
+        CameraX = PlayerX, CameraY = PlayerY;
+        UpdateLightMap();
+        // A faded cell is never at 255, so 255 means lit this frame.
+        for (size_t c = 0; c < expected.size(); c++)
+            expected[c] = LightMap[c] == 255 ? 255 : std::max(expected[c] - 3, 0);
+        ASSERT_EQ(LightMap, expected) << "frame " << frame;
+        for (int cell : LitCells)
+            ASSERT_GT(LightMap[cell], 0);
+        ASSERT_EQ(LitCells.size(), (size_t)std::count_if(LightMap.begin(), LightMap.end(), [](int v) { return v > 0; }));
+    }
 }

@@ -12,6 +12,7 @@ int CellWidth = 40, CellHeight = 40;
 // Before the first storey loads, the grid is an empty 40 x 60.
 std::vector<int> FloorMap(40 * 60, -1), ObjectMap(40 * 60, -1), LightMap(40 * 60, 0), DoorZoneMap(40 * 60, -1),
     ReachMap(40 * 60, 0);
+std::vector<int> LitCells;
 std::vector<object_struct> Objects;
 std::vector<int> DoorList;
 std::vector<enemy_start_struct> EnemyStarts;
@@ -29,10 +30,21 @@ void ResetStoreyGrid(int width, int height)
     FloorMap.assign(cells, -1);
     ObjectMap.assign(cells, -1);
     LightMap.assign(cells, 0);
+    LitCells.clear();
     ReachMap.assign(cells, 0);
     DoorZoneMap.assign(cells, -1);
     Objects.clear();
     DoorList.clear();
+}
+
+void SetCellLight(int cell, int light)
+{
+    int& v = LightMap[cell];
+    if (v <= 0 && light > 0)
+        LitCells.push_back(cell);
+    else if (v > 0 && light <= 0)
+        std::erase(LitCells, cell);
+    v = light;
 }
 
 const object_type_struct& ObjectTypeOf(const object_struct& o)

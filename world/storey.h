@@ -71,6 +71,9 @@ extern std::vector<int> ObjectMap;    // index in Objects of the object covering
 extern std::vector<int> LightMap;     // 0..255, 255 = seen this frame
 extern std::vector<int> DoorZoneMap;  // index in Objects of the door whose zone covers the cell, or -1
 extern std::vector<int> ReachMap;     // marks of the enemies' choice of where to walk
+// The cells whose light is above 0, in no order: the fade visits only these,
+// so its cost follows what the player has seen lately, not the storey's size.
+extern std::vector<int> LitCells;
 
 extern std::vector<object_struct> Objects;
 extern std::vector<int> DoorList;     // index in Objects of every door, in the order added
@@ -94,6 +97,10 @@ inline bool CellInside(int x, int y)
 // Sizes every per-cell array for the grid and empties it (floors and objects
 // -1, light and marks 0); empties the object and door lists.
 void ResetStoreyGrid(int width, int height);
+
+// Sets a cell's light, keeping LitCells whole; every change of the light map
+// goes through here (or through the fade, which prunes LitCells itself).
+void SetCellLight(int cell, int light);
 
 // The catalogue type of an object; a type missing from the catalogue reads
 // as a plain 1 x 1 object of kind 0.
