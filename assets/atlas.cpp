@@ -58,16 +58,35 @@ static apg_tex_struct ReadTexture(int i)
     return t;
 }
 
+// Reads the project from the engine's current INI file.
+static void ReadAtlasProject()
+{
+    AtlasProjectName = hge->Ini_GetString("System", "apg_project_name", "Error");
+    int count = ReadCount("System", "apg_project_size");
+    for (int i = 0; i < count; i++)
+        AtlasTextures.push_back(ReadTexture(i));
+}
+
 void LoadAtlasProject(const std::string& file)
 {
     if (!std::ifstream(ResolvePath(file)))
         return;
     ClearAtlasProject();
     hge->System_SetState(HGE_INIFILE, file.c_str());
-    AtlasProjectName = hge->Ini_GetString("System", "apg_project_name", "Error");
-    int count = ReadCount("System", "apg_project_size");
-    for (int i = 0; i < count; i++)
-        AtlasTextures.push_back(ReadTexture(i));
+    ReadAtlasProject();
+}
+
+void UseIniText(const std::string& text)
+{
+    hge->System_SetState(HGE_INIFILE, MemoryIniName);
+    CacheIniText(MemoryIniName, text);
+}
+
+void LoadAtlasProjectText(const std::string& text)
+{
+    ClearAtlasProject();
+    UseIniText(text);
+    ReadAtlasProject();
 }
 
 void ClearAtlasProject()

@@ -37,6 +37,10 @@ extern atlas_ref_struct LastAtlasAnimation;  // the last animation found by name
 // Replaces the loaded project with the file's; nothing happens when the file
 // cannot be opened. Leaves the engine's INI file pointed at the project.
 void LoadAtlasProject(const std::string& file);
+// The same from a project's text held in memory.
+void LoadAtlasProjectText(const std::string& text);
+// Points the engine's INI reads at a text held in memory instead of a file.
+void UseIniText(const std::string& text);
 // Deletes every animation and frees every texture of the project.
 void ClearAtlasProject();
 // The project's shared animation of that name (first texture, then first

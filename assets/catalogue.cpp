@@ -68,10 +68,9 @@ static void StartLoopingTypeAnimations()
     }
 }
 
-void LoadCatalogue()
+// Reads the type lists and textures from the engine's current INI file.
+static void ReadCatalogue()
 {
-    LoadAtlasProject("data/qvl.apg");
-    hge->System_SetState(HGE_INIFILE, "data/Objects.ini");
     ObjectTypes.clear();
     FloorTypes.clear();
     LoadCatalogueTextures();
@@ -88,6 +87,19 @@ void LoadCatalogue()
         ObjectTypes.push_back(MakeObjectType(name));
     }
     StartLoopingTypeAnimations();
+}
+
+void LoadCatalogue()
+{
+    LoadAtlasProject("data/qvl.apg");
+    hge->System_SetState(HGE_INIFILE, "data/Objects.ini");
+    ReadCatalogue();
+}
+
+void LoadCatalogueText(const std::string& text)
+{
+    UseIniText(text);
+    ReadCatalogue();
 }
 
 void ReleaseCatalogueAnimations()

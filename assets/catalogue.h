@@ -38,6 +38,9 @@ extern std::vector<object_type_struct> ObjectTypes;
 // Loads the atlas project, then the type lists, and appends the catalogue's
 // textures to the registry.
 void LoadCatalogue();
+// The type lists and textures from a catalogue's text held in memory, with
+// the atlas project as it is loaded now.
+void LoadCatalogueText(const std::string& text);
 
 // Deletes the atlas project with every animation the types hold (each once);
 // the types stay, without pictures.

@@ -1,5 +1,6 @@
 #include "assets/character_sets.h"
 
+#include "assets/atlas.h"
 #include "assets/catalogue.h"
 #include "frame/program.h"
 
@@ -69,9 +70,9 @@ static void LoadSets(std::vector<Set>& sets, const char* kind, const char* testF
     }
 }
 
-void LoadCharacterSets()
+// Reads the sets from the engine's current INI file.
+static void ReadCharacterSets()
 {
-    hge->System_SetState(HGE_INIFILE, "data/Man.ini");
     HandsSets.clear();
     HeadSets.clear();
     LegsSets.clear();
@@ -79,6 +80,18 @@ void LoadCharacterSets()
     LoadSets(LegsSets, "Legs", "Stoit", LegsFieldNames);
     LoadSets(HandsSets, "Hands", "Pusto_Idet", HandsFieldNames);
     LoadSets(HeadSets, "Head", "Base", HeadFieldNames);
+}
+
+void LoadCharacterSets()
+{
+    hge->System_SetState(HGE_INIFILE, "data/Man.ini");
+    ReadCharacterSets();
+}
+
+void LoadCharacterSetsText(const std::string& text)
+{
+    UseIniText(text);
+    ReadCharacterSets();
 }
 
 template <typename Set>

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "assets/animation.h"
@@ -64,6 +65,8 @@ extern std::vector<std::unique_ptr<hgeAnimation>> CharacterTemplates;
 // (Re)reads "data/Man.ini": its textures into the registry (by name), then
 // the legs, hands and head sets. Leaves the INI file pointed at it.
 void LoadCharacterSets();
+// The same from a catalogue's text held in memory.
+void LoadCharacterSetsText(const std::string& text);
 
 extern const char* const LegsFieldNames[LEGS_ANIMATIONS];
 extern const char* const HandsFieldNames[HANDS_ANIMATIONS];

@@ -24,6 +24,13 @@ hgeFont::hgeFont(const char* filename, bool mipmap)
     Parse(filename, text.c_str());
 }
 
+hgeFont* hgeFont::FromText(const char* filename, const std::string& text)
+{
+    hgeFont* font = new hgeFont();
+    font->Parse(filename, text.c_str());
+    return font;
+}
+
 hgeFont::~hgeFont()
 {
     for (hgeSprite* letter : letters)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "assets/sprite.h"
 
@@ -15,6 +16,9 @@ class hgeFont {
 public:
     // A file that cannot be read or parsed gives an empty font that draws nothing.
     explicit hgeFont(const char* filename, bool mipmap = false);
+    // A font from its description held in memory; filename says where its
+    // texture lies (the folder of the description).
+    static hgeFont* FromText(const char* filename, const std::string& text);
     ~hgeFont();
     hgeFont(const hgeFont&) = delete;
     hgeFont& operator=(const hgeFont&) = delete;
@@ -30,6 +34,7 @@ public:
     hgeSprite* GetLetter(unsigned char c) const { return letters[c]; }
 
 private:
+    hgeFont() = default;
     void Parse(const char* filename, const char* text);
     void ParseCharLine(const char* line);
     int LetterIndex(unsigned char c) const;  // c, or '?' when c has no letter; -1 for neither

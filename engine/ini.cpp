@@ -127,6 +127,11 @@ void ForgetCachedIni(const std::string& path)
     IniCache().erase(path);
 }
 
+void CacheIniText(const std::string& path, const std::string& text)
+{
+    IniCache()[path] = ParseIni(text);
+}
+
 std::string IniFileString(const std::string& file, const char* section, const char* key, const char* def)
 {
     std::string value;

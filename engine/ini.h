@@ -41,3 +41,10 @@ float IniFileFloat(const std::string& file, const char* section, const char* key
 // The parsed file for a path, read at most once until forgotten.
 const IniFile& CachedIni(const std::string& path);
 void ForgetCachedIni(const std::string& path);
+// Makes text the cached contents of path, as if the file had been read: a
+// loader can then read an INI text held in memory (no disk needed). Setting
+// the engine's INI file to path again forgets it.
+void CacheIniText(const std::string& path, const std::string& text);
+
+// The name under which loaders read an INI text held in memory.
+const char* const MemoryIniName = "<memory>";

@@ -1,6 +1,7 @@
 #include "world/level_file.h"
 
-#include <fstream>
+#include <cstdlib>
+#include <sstream>
 #include <vector>
 
 #include "engine/paths.h"
@@ -13,19 +14,18 @@ const int LevelLines = 7;
 
 void (*StoreyLoadedHook)() = nullptr;
 
-static bool ReadLines(const std::string& path, std::vector<std::string>* lines)
+static std::vector<std::string> SplitLines(const std::string& text)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
+    std::vector<std::string> lines;
+    std::istringstream in(text);
     std::string line;
-    while (lines->size() < LevelLines && std::getline(in, line)) {
+    while (lines.size() < LevelLines && std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        lines->push_back(line);
+        lines.push_back(line);
     }
-    lines->resize(LevelLines);  // missing lines count as empty
-    return true;
+    lines.resize(LevelLines);  // missing lines count as empty
+    return lines;
 }
 
 // Number k of a line of pairs.
@@ -90,11 +90,20 @@ static void ReadEnemyStarts(const std::string& line)
 
 bool ReadLevelFile(const std::string& path)
 {
-    std::vector<std::string> lines;
-    if (!ReadLines(path, &lines)) {
+    uint32_t length = 0;
+    char* data = (char*)LoadWholeFile(path, &length);
+    if (!data) {
         hge->System_Log("Can't open the level file %s", path.c_str());
         return false;
     }
+    std::string text(data, length);
+    free(data);
+    return ReadLevelText(text, path);
+}
+
+bool ReadLevelText(const std::string& text, const std::string& path)
+{
+    std::vector<std::string> lines = SplitLines(text);
     const std::string& size = lines[0];
     int w = size.size() >= 4 ? Pair(size, 0) : 0, h = size.size() >= 4 ? Pair(size, 1) : 0;
     if (w < 1 || h < 1) {

@@ -20,4 +20,6 @@ bool SaveLevel(const std::string& name);
 
 // The same for any path.
 bool ReadLevelFile(const std::string& path);
+// The same from a level file's text held in memory; name is only for the log.
+bool ReadLevelText(const std::string& text, const std::string& name);
 bool WriteLevelFile(const std::string& path);
