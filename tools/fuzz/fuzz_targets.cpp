@@ -24,6 +24,8 @@ static size_t RegistryAtStart = 0;
 // an input leaked.
 static void FinishFuzzing()
 {
+    HGE* saved = hge;
+    hge = Engine;
     ReleaseCatalogueAnimations();
     ObjectTypes.clear();
     FloorTypes.clear();
@@ -33,7 +35,7 @@ static void FinishFuzzing()
     HeadSets.clear();
     TextureRegistry.clear();
     ResetStoreyGrid(1, 1);
-    hge = nullptr;
+    hge = saved == Engine ? nullptr : saved;
     delete Engine;
     Engine = nullptr;
 }
