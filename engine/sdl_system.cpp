@@ -153,6 +153,8 @@ static void RunHeadlessLoop(SdlEngine* e)
         e->ApplyScriptEvents(&dt);
         bool stop = e->RunOneFrame(dt);
         TakeScreenshots(e, frame);
+        if (e->sim.afterFrame && e->sim.afterFrame(frame))
+            stop = true;
         if (stop)
             break;
     }

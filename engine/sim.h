@@ -21,6 +21,9 @@ struct SimOptions {
     uint32_t seed = 1;         // what Random_Seed(0) uses instead of the clock
     std::vector<InputEvent> events;
     std::vector<SimScreenshot> screenshots;
+    // Called after every frame (drawn and screenshot); the runner checks the
+    // game's state here. True stops the run.
+    bool (*afterFrame)(int frame) = nullptr;
 };
 
 // Switches the engine to headless, scripted running; call before System_Initiate.

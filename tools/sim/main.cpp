@@ -16,6 +16,7 @@
 #include "engine/sim.h"
 #include "frame/program.h"
 #include "tools/sim/dump.h"
+#include "tools/sim/soak.h"
 
 static const char Usage[] =
     "usage: quarvel-sim [options]\n"
@@ -28,11 +29,14 @@ static const char Usage[] =
     "  --screenshot FILE      PNG of the screen after the last frame\n"
     "  --screenshot-at N:FILE PNG after frame N (may repeat)\n"
     "  --dump FILE            JSON of the game state after the last frame\n"
-    "  --bench                print the timing report\n";
+    "  --bench                print the timing report\n"
+    "  --soak N               N frames of seeded random input, checking after every\n"
+    "                         frame that every position is a finite number (exit 3 if not)\n";
 
 struct runner_options_struct {
     std::string workdir, input, dump;
     int frames = -1;
+    int soak = 0;
     bool bench = false;
     bool seedGiven = false;
     SimOptions sim;
@@ -40,6 +44,7 @@ struct runner_options_struct {
 
 static std::string DumpFile;
 static bool Dumped = false;
+static bool SoakFailed = false;
 
 static std::string Absolute(const std::string& path)
 {
@@ -94,6 +99,8 @@ static bool ParseArguments(int argc, char** argv, runner_options_struct* o)
             return false;
         } else if (a == "--workdir") {
             o->workdir = argv[++i];
+        } else if (a == "--soak") {
+            o->soak = atoi(argv[++i]);
         } else if (a == "--frames") {
             o->frames = atoi(argv[++i]);
         } else if (a == "--dt") {
@@ -151,6 +158,25 @@ static void PrintTimingReport()
     printf("render mean %.3f ms, worst %.3f ms\n", t.renderMean * 1000, t.renderWorst * 1000);
 }
 
+static bool CheckSoakFrame(int frame)
+{
+    std::string what;
+    if (GameStateIsFinite(&what))
+        return false;
+    fprintf(stderr, "frame %d: %s is not a finite number\n", frame, what.c_str());
+    SoakFailed = true;
+    return true;
+}
+
+static void PrepareSoak(runner_options_struct* o)
+{
+    if (o->soak <= 0)
+        return;
+    o->sim.events = MakeSoakInput(o->soak, o->sim.seed);
+    o->frames = o->soak;
+    o->sim.afterFrame = CheckSoakFrame;
+}
+
 int main(int argc, char** argv)
 {
     runner_options_struct o;
@@ -160,6 +186,7 @@ int main(int argc, char** argv)
     }
     if (!LoadScript(&o))
         return 2;
+    PrepareSoak(&o);
     o.sim.frames = o.frames < 0 ? 60 : o.frames;
     if (!o.workdir.empty() && chdir(o.workdir.c_str()) != 0) {
         fprintf(stderr, "Can't enter %s\n", o.workdir.c_str());
@@ -173,5 +200,5 @@ int main(int argc, char** argv)
         WriteDump(DumpEventsOnly());
     if (o.bench)
         PrintTimingReport();
-    return code;
+    return SoakFailed ? 3 : code;
 }
