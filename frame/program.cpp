@@ -4,6 +4,7 @@
 #include "frame/dispatch.h"
 #include "frame/modes.h"
 #include "frame/resources.h"
+#include "world/campaign.h"
 
 HGE* hge = nullptr;
 void (*ProgramEndHook)() = nullptr;
@@ -66,6 +67,6 @@ bool GfxRestoreFunc()
 
 bool ExitFunc()
 {
-    // The save file is written here once the campaign keeps one.
+    WriteSaveFile();
     return true;
 }

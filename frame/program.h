@@ -17,6 +17,8 @@ void Cleanup();
 
 bool FocusLostFunc();
 bool GfxRestoreFunc();
+// The window is being closed: the save file is written, and the engine may
+// close.
 bool ExitFunc();
 
 // Called after the frame loop ends and before Cleanup; the headless runner

@@ -13,6 +13,7 @@
 const int LevelLines = 7;
 
 void (*StoreyLoadedHook)() = nullptr;
+std::string LoadedLevelName;
 
 static std::vector<std::string> SplitLines(const std::string& text)
 {
@@ -131,7 +132,10 @@ bool ReadLevelText(const std::string& text, const std::string& path)
 
 bool LoadLevel(const std::string& name)
 {
-    return ReadLevelFile(ResolvePath("data/" + name));
+    if (!ReadLevelFile(ResolvePath("data/" + name)))
+        return false;
+    LoadedLevelName = name;
+    return true;
 }
 
 static std::string Codes(std::initializer_list<int> numbers)

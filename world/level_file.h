@@ -9,6 +9,8 @@
 // or has no usable size leaves the storey as it was (false, and a line in the
 // log).
 bool LoadLevel(const std::string& name);
+// The name the storey in play was last loaded by (empty before any load).
+extern std::string LoadedLevelName;
 
 // What a load causes above the storey model: the enemies made from their
 // starts, the effects and grenades of the old storey gone, the player on his
