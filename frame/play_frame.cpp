@@ -34,11 +34,6 @@ void PlayPrologue(float dt, float mx, float my)
         ActionFrame(dt);
 }
 
-static void KeepGameMusicPlaying()
-{
-    if (!hge->Channel_IsPlaying(MusicChannel) && !DeveloperMode && MusicOn)
-        StartMusic(SND_GAME_MUSIC);
-}
 
 // Escape opens the editor in developer mode; otherwise it leaves for the
 // menu (not while dying). False when the rest of the frame is skipped.
@@ -59,7 +54,8 @@ static bool HandleEscape()
 
 void ActionFrame(float dt)
 {
-    KeepGameMusicPlaying();
+    if (!DeveloperMode)
+        KeepMusicPlaying(SND_GAME_MUSIC);
     if (!HandleEscape())
         return;
     CheckPlayerDeath();

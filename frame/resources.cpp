@@ -18,6 +18,7 @@
 #include "foes/enemies.h"
 #include "player/body.h"
 #include "player/movement.h"
+#include "screens/menu.h"
 #include "world/level_file.h"
 #include "world/number_code.h"
 #include "world/campaign.h"
@@ -136,19 +137,25 @@ void StartMusic(int sound)
     MusicChannel = hge->Effect_PlayEx(Sounds[sound], 100, 0, 1.0f, true);
 }
 
-static void LoadSounds(int first, int last)
+void KeepMusicPlaying(int sound)
+{
+    if (!hge->Channel_IsPlaying(MusicChannel) && MusicOn)
+        StartMusic(sound);
+}
+
+void LoadSounds(int first, int last)
 {
     for (int i = first; i <= last; i++)
         Sounds[i] = hge->Effect_Load(SoundFiles[i]);
 }
 
-static void RegisterPictures()
+void RegisterPictures()
 {
     for (const char* name : RegistryPictures)
         TextureRegistry.push_back({hge->Texture_Load((std::string("data/") + name).c_str()), name});
 }
 
-static void LoadFonts()
+void LoadFonts()
 {
     HudFont = new hgeFont("data/font2.fnt");
     SpeakerFontA = new hgeFont("data/font1.fnt");
@@ -166,14 +173,13 @@ static void CreateWorldTarget()
     WorldTargetSprite = new hgeSprite(hge->Target_GetTexture(WorldTarget), 0, 0, (float)w, (float)h);
 }
 
-// A picture that did not load leaves its sprite null, so it draws nothing
-// instead of a white rectangle.
-static void BuildPictureSprites()
+// A picture that did not load still gets its sprite, without texture: it
+// draws as a plain rectangle, so a missing picture shows and its buttons
+// can still be found and clicked.
+void BuildPictureSprites()
 {
     for (const picture_sprite_struct& p : PictureSprites) {
         HTEXTURE tex = TextureRegistry[p.registry].handle;
-        if (!tex)
-            continue;
         OwnedPictures.push_back(std::make_unique<hgeAnimation>(tex, 1, 1.0f, p.x, p.y, p.w, p.h));
         Sprites[p.sprite] = OwnedPictures.back().get();
     }
@@ -243,10 +249,10 @@ bool LoadResources()
     CreateWorldTarget();
     HudFont->SetColor(0xFFFF2222);
     CheckNumberCode();
-    // The campaign reads its save file here.
+    ReadSaveFile();
     ChooseStartMode();
     CampaignStep = 0;
-    // The menu's layout and splash timer get their start values here.
+    StartFrontScreens();
     BuildPictureSprites();
     WorldMode = WORLD_PLAY;
     LookUpAtlasSprites();

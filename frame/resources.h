@@ -77,8 +77,9 @@ struct atlas_sprite_struct {
 const int ATLAS_SPRITE_COUNT = 18;
 extern const atlas_sprite_struct AtlasSprites[ATLAS_SPRITE_COUNT];
 
-// A picture or atlas entry that did not load is null; use the null-safe
-// drawing helpers of assets/animation.h.
+// An atlas entry that did not load is null (a picture that did not load is
+// an untextured rectangle); use the null-safe drawing helpers of
+// assets/animation.h.
 extern hgeAnimation* Sprites[SPRITE_COUNT];
 
 extern hgeFont* HudFont;       // "data/font2.fnt"
@@ -131,6 +132,8 @@ extern HCHANNEL MusicChannel; // the music track last started
 void PlaySound(int sound);
 // Starts a music track looping on MusicChannel (the caller checks MusicOn).
 void StartMusic(int sound);
+// Starts the track when music is on and the last one has fallen silent.
+void KeepMusicPlaying(int sound);
 
 extern HTARGET WorldTarget;            // the play stage is drawn here, screen sized
 extern hgeSprite* WorldTargetSprite;   // covers WorldTarget's texture
@@ -138,3 +141,11 @@ extern hgeSprite* WorldTargetSprite;   // covers WorldTarget's texture
 // True when the game can start; false after it has already run Cleanup.
 bool LoadResources();
 void FreeResources();
+
+// Steps of the start-up, also used by tests that draw the screens without
+// starting the whole program: the sounds first..last, the 17 pictures
+// registered, the four fonts, and the sprites cut from the pictures.
+void LoadSounds(int first, int last);
+void RegisterPictures();
+void LoadFonts();
+void BuildPictureSprites();

@@ -7,23 +7,13 @@
 #include "engine/paths.h"
 #include "frame/modes.h"
 #include "tests/support/fake_engine.h"
+#include "tests/support/stand_in.h"
 #include "tests/support/temp_dir.h"
 #include "world/campaign.h"
 #include "world/level_file.h"
 #include "world/number_code.h"
 #include "world/player_state.h"
 #include "world/storey.h"
-
-// Storey k of the stand-in campaign is k cells wide and one high, so the
-// width tells which storey is loaded.
-static std::string StandInStorey(int k)
-{
-    std::string floors;
-    for (int x = 0; x < k; x++)
-        floors += EncodeNumber(0);
-    return EncodeNumber(k) + EncodeNumber(1) + "\r\n" + floors + "\r\n\r\n((((\r\n((((\r\n" +
-           std::string(16, '(') + "\r\n\r\n";
-}
 
 struct CampaignFixture : ::testing::Test {
     FakeEngineScope fake;
@@ -32,8 +22,7 @@ struct CampaignFixture : ::testing::Test {
 
     void SetUp() override
     {
-        for (int k = 1; k <= 10; k++)
-            dir.Write("data/" + std::to_string(k) + ".lvl", StandInStorey(k));
+        WriteStandInCampaign(dir);
         CampaignStep = 0;
         CheckpointExists = 0;
         Checkpoint = {};
