@@ -31,6 +31,16 @@ TEST_F(RunnerFixture, WritesAScreenshotAndTheModeVariables)
     EXPECT_NE(r.dump.find("\"frames\": 10"), std::string::npos);
 }
 
+TEST_F(RunnerFixture, DumpsTheStateAfterTheFramesAsked)
+{
+    RunnerResult r = RunSim(dir.path, {"--frames", "10", "--dump-at", "3:" + dir.path + "/at3.json", "--dump-at",
+                                       "6:" + dir.path + "/at6.json"});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(ReadWholeFile(dir.path + "/at3.json").find("\"frames\": 4"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(dir.path + "/at6.json").find("\"frames\": 7"), std::string::npos);
+    EXPECT_NE(r.dump.find("\"frames\": 10"), std::string::npos);
+}
+
 TEST_F(RunnerFixture, RejectsABadScriptNamingItsLine)
 {
     std::string script = dir.Write("in.txt", "0 mouse 1 2\n1 press A\n");

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/sim.h"
 #include "frame/program.h"
@@ -29,12 +30,14 @@ static const char Usage[] =
     "  --screenshot FILE      PNG of the screen after the last frame\n"
     "  --screenshot-at N:FILE PNG after frame N (may repeat)\n"
     "  --dump FILE            JSON of the game state after the last frame\n"
+    "  --dump-at N:FILE       JSON of the game state after frame N (may repeat)\n"
     "  --bench                print the timing report\n"
     "  --soak N               N frames of seeded random input, checking after every\n"
     "                         frame that every position is a finite number (exit 3 if not)\n";
 
 struct runner_options_struct {
     std::string workdir, input, dump;
+    std::vector<SimScreenshot> dumpsAt;
     int frames = -1;
     int soak = 0;
     bool bench = false;
@@ -45,6 +48,8 @@ struct runner_options_struct {
 static std::string DumpFile;
 static bool Dumped = false;
 static bool SoakFailed = false;
+static bool Soaking = false;
+static std::vector<SimScreenshot> DumpsAt;
 
 static std::string Absolute(const std::string& path)
 {
@@ -62,15 +67,21 @@ static bool ReadFile(const std::string& path, std::string* text)
     return true;
 }
 
-static void WriteDump(const std::string& text)
+static void WriteDumpTo(const std::string& file, const std::string& text)
 {
-    if (DumpFile.empty())
+    if (file.empty())
         return;
-    std::ofstream out(DumpFile, std::ios::binary);
+    std::ofstream out(file, std::ios::binary);
     out << text;
     if (!out)
-        fprintf(stderr, "Can't write the dump %s\n", DumpFile.c_str());
+        fprintf(stderr, "Can't write the dump %s\n", file.c_str());
 }
+
+static void WriteDump(const std::string& text)
+{
+    WriteDumpTo(DumpFile, text);
+}
+
 
 static void DumpBeforeCleanup()
 {
@@ -78,7 +89,7 @@ static void DumpBeforeCleanup()
     Dumped = true;
 }
 
-static bool ParseScreenshotAt(const std::string& arg, SimScreenshot* shot)
+static bool ParseFrameAndFile(const std::string& arg, SimScreenshot* shot)
 {
     size_t colon = arg.find(':');
     if (colon == std::string::npos || colon == 0)
@@ -114,9 +125,14 @@ static bool ParseArguments(int argc, char** argv, runner_options_struct* o)
             o->sim.screenshots.push_back({-1, Absolute(argv[++i])});
         } else if (a == "--screenshot-at") {
             SimScreenshot shot;
-            if (!ParseScreenshotAt(argv[++i], &shot))
+            if (!ParseFrameAndFile(argv[++i], &shot))
                 return false;
             o->sim.screenshots.push_back(shot);
+        } else if (a == "--dump-at") {
+            SimScreenshot dump;
+            if (!ParseFrameAndFile(argv[++i], &dump))
+                return false;
+            o->dumpsAt.push_back(dump);
         } else if (a == "--dump") {
             o->dump = Absolute(argv[++i]);
         } else {
@@ -174,7 +190,17 @@ static void PrepareSoak(runner_options_struct* o)
         return;
     o->sim.events = MakeSoakInput(o->soak, o->sim.seed);
     o->frames = o->soak;
-    o->sim.afterFrame = CheckSoakFrame;
+    Soaking = true;
+}
+
+// After every frame: the dumps asked for that frame, then the soak's check.
+// True stops the run.
+static bool AfterFrame(int frame)
+{
+    for (const SimScreenshot& d : DumpsAt)
+        if (d.frame == frame)
+            WriteDumpTo(d.file, DumpGameState());
+    return Soaking && CheckSoakFrame(frame);
 }
 
 int main(int argc, char** argv)
@@ -193,6 +219,8 @@ int main(int argc, char** argv)
         return 2;
     }
     DumpFile = o.dump;
+    DumpsAt = o.dumpsAt;
+    o.sim.afterFrame = AfterFrame;
     EngineRunHeadless(o.sim);
     ProgramEndHook = DumpBeforeCleanup;
     int code = RunProgram();
