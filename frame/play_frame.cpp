@@ -1,6 +1,7 @@
 #include "frame/play_frame.h"
 
 #include "editor/editor.h"
+#include "editor/palette.h"
 #include "foes/effects.h"
 #include "foes/enemy_ai.h"
 #include "frame/modes.h"
@@ -20,16 +21,16 @@ void PlayPrologue(float dt, float mx, float my)
         mx /= 2;
         my /= 2;
     }
-    AimX = mx - ViewCentre.x + CameraX;
-    AimY = my - ViewCentre.y + CameraY;
-    AimCellX = (int)(AimX / CellWidth);
-    AimCellY = (int)(AimY / CellHeight);
+    AimX = WorldX(mx);
+    AimY = WorldY(my);
+    AimCellX = CellOfCoordinate(AimX, CellWidth);
+    AimCellY = CellOfCoordinate(AimY, CellHeight);
     if (DeveloperMode && hge->Input_KeyDown('Q')) {
         SetZoom(!ZoomOn);
         BuildPalettePages();
     }
     if (WorldMode == WORLD_EDIT)
-        EditorFrame(dt);
+        EditorFrame(dt, mx, my);
     else if (WorldMode == WORLD_PLAY)
         ActionFrame(dt);
 }

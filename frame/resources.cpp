@@ -13,7 +13,7 @@
 #include "frame/hooks.h"
 #include "frame/modes.h"
 #include "frame/program.h"
-#include "editor/editor.h"
+#include "editor/palette.h"
 #include "foes/effects.h"
 #include "foes/enemies.h"
 #include "player/body.h"

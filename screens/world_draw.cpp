@@ -13,7 +13,6 @@
 #include "screens/hud.h"
 #include "world/storey.h"
 
-const float QuarterTurn = 1.5707964f;
 const int FullLight = 250;  // cells this bright get no darkness at all
 
 float ScreenX(float worldX)
@@ -24,6 +23,16 @@ float ScreenX(float worldX)
 float ScreenY(float worldY)
 {
     return worldY + ViewCentre.y - CameraY;
+}
+
+float WorldX(float screenX)
+{
+    return screenX - ViewCentre.x + CameraX;
+}
+
+float WorldY(float screenY)
+{
+    return screenY - ViewCentre.y + CameraY;
 }
 
 uint32_t DarknessColour(int light)

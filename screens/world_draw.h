@@ -19,6 +19,11 @@ uint32_t DarknessColour(int light);
 // Indices of the objects with a cell inside VisibleCells, in list order.
 void CollectVisibleObjects(std::vector<int>* out);
 
-// World pixels to target pixels.
+// An object's angle per quarter turn of its rotation.
+const float QuarterTurn = 1.5707964f;
+
+// World pixels to target pixels, and back.
 float ScreenX(float worldX);
 float ScreenY(float worldY);
+float WorldX(float screenX);
+float WorldY(float screenY);

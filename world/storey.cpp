@@ -47,6 +47,15 @@ void SetCellLight(int cell, int light)
     v = light;
 }
 
+void RemoveAllObjects()
+{
+    Objects.clear();
+    DoorList.clear();
+    std::fill(ObjectMap.begin(), ObjectMap.end(), -1);
+    std::fill(DoorZoneMap.begin(), DoorZoneMap.end(), -1);
+    StruckObject = -1;
+}
+
 const object_type_struct& ObjectTypeOf(const object_struct& o)
 {
     static const object_type_struct unknown = {"", nullptr, KIND_FURNITURE, "", 0, 60, 80, 0, 1, 1};
@@ -86,6 +95,9 @@ object_struct MakeObject(int type, int rotation)
     if (o.is_door && t.animation) {
         o.anim.reset(new hgeAnimation(*t.animation));
         o.anim->SetMode(HGEANIM_FWD);
+        // The editor tints the shared type pictures of marked objects; the
+        // door's own copy must not keep that tint into play.
+        o.anim->SetColor(0xFFFFFFFF);
     }
     return o;
 }
@@ -110,7 +122,7 @@ static void MarkDoorZone(int door, int x, int y, int rotation)
                 DoorZoneMap[CellIndex(i, j)] = door;
 }
 
-static void RemoveMarkedObjects()
+void RemoveMarkedObjects()
 {
     for (size_t i = 0; i < Objects.size();) {
         if (Objects[i].marked)

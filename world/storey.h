@@ -4,6 +4,7 @@
 // by the editor.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -94,6 +95,13 @@ inline bool CellInside(int x, int y)
     return x >= 0 && y >= 0 && x < LevelWidth && y < LevelHeight;
 }
 
+// The column (or row) of a world coordinate, rounded down: points left of or
+// above the storey fall in negative cells, never in cell 0.
+inline int CellOfCoordinate(float p, int cellSize)
+{
+    return (int)floorf(p / cellSize);
+}
+
 // Sizes every per-cell array for the grid and empties it (floors and objects
 // -1, light and marks 0); empties the object and door lists.
 void ResetStoreyGrid(int width, int height);
@@ -109,7 +117,8 @@ const object_type_struct& ObjectTypeOf(const object_struct& o);
 // quarter or three quarters.
 void ObjectFootprint(const object_struct& o, int* w, int* h);
 
-// A new object of a type, unplaced; a door gets its own animation copy.
+// A new object of a type, unplaced; a door gets its own animation copy,
+// opaque white whatever tint the type's picture carries.
 object_struct MakeObject(int type, int rotation);
 // An independent copy (the door animation copied too), for placing a brush.
 object_struct CloneObject(const object_struct& o);
@@ -118,6 +127,11 @@ object_struct CloneObject(const object_struct& o);
 void AddObject(object_struct object, int x, int y, bool removeMarked);
 // Removes object i and renumbers every stored index above it.
 void RemoveObject(int i);
+// Removes every marked object (in list order).
+void RemoveMarkedObjects();
+// Removes every object: no cell, door or struck-object reference is left
+// pointing at one.
+void RemoveAllObjects();
 // Destroys object i: it vanishes or turns into its remains, and its bonus is
 // earned.
 void BreakObject(int i);
