@@ -31,6 +31,10 @@ constexpr char Cp1251FromCodePoint(char32_t cp)
 {
     if (cp < 0x80)
         return (char)cp;
+    // А..я lie in one run in both tables; the search is for the rest, and
+    // keeps long texts within the compilers' limits on constant evaluation.
+    if (cp >= 0x0410 && cp <= 0x044F)
+        return (char)(0xC0 + (cp - 0x0410));
     for (int i = 0; i < 128; i++)
         if (Cp1251HighCodes[i] == cp)
             return (char)(0x80 + i);

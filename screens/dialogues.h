@@ -2,8 +2,6 @@
 // one table so the whole text can be read and corrected in one place.
 #pragma once
 
-#include <vector>
-
 enum {
     SPEAKER_A,  // opens each exchange (red)
     SPEAKER_B   // answers (blue)
@@ -14,9 +12,13 @@ struct dialogue_block_struct {
     const char* text;  // Windows-1251; lines separated by '\n'
 };
 
+const int DIALOGUE_BLOCK_MAX = 5;
+
+// A plain array rather than a vector: the texts are converted while
+// compiling, and clang 14 crashes converting them inside a vector's list.
 struct dialogue_page_struct {
     float x;  // left edge of every block of the page
-    std::vector<dialogue_block_struct> blocks;
+    dialogue_block_struct blocks[DIALOGUE_BLOCK_MAX];  // in order; unused ones have no text
 };
 
 const int DIALOGUE_PAGE_COUNT = 10;

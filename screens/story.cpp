@@ -53,6 +53,8 @@ static void RenderDialoguePage(const dialogue_page_struct& page)
 {
     float y = DialogueTop;
     for (const dialogue_block_struct& block : page.blocks) {
+        if (!block.text)
+            break;
         hgeFont* font = block.speaker == SPEAKER_A ? SpeakerFontA : SpeakerFontB;
         if (font)
             font->Render(page.x, y, HGETEXT_LEFT, block.text);

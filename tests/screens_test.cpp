@@ -361,6 +361,8 @@ TEST(DialoguePages, EveryLineFitsTheSheetInTheDialogueFont)
     for (int page = 0; page < DIALOGUE_PAGE_COUNT; page++) {
         const dialogue_page_struct& p = DialoguePages[page];
         for (const dialogue_block_struct& b : p.blocks) {
+            if (!b.text)
+                break;
             std::string text = b.text;
             for (size_t start = 0; start <= text.size();) {
                 size_t end = text.find('\n', start);
@@ -387,9 +389,12 @@ TEST(DialoguePages, SpeakersLinesAndMarginsOfEveryPage)
     const float margins[DIALOGUE_PAGE_COUNT] = {53, 53, 40, 53, 53, 53, 53, 53, 53, 45};
     for (int page = 0; page < DIALOGUE_PAGE_COUNT; page++) {
         std::string layout;
-        for (const dialogue_block_struct& b : DialoguePages[page].blocks)
+        for (const dialogue_block_struct& b : DialoguePages[page].blocks) {
+            if (!b.text)
+                break;
             layout += std::string(layout.empty() ? "" : " ") + (b.speaker == SPEAKER_A ? "A" : "B") +
                       std::to_string(LineCount(b.text));
+        }
         EXPECT_EQ(layout, expected[page]) << "page " << page + 1;
         EXPECT_EQ(DialoguePages[page].x, margins[page]) << "page " << page + 1;
     }

@@ -14,7 +14,9 @@
 #include "frame/hooks.h"
 #include "frame/program.h"
 #include "tests/support/fake_engine.h"
+#include "world/campaign.h"
 #include "world/level_file.h"
+#include "world/player_state.h"
 #include "world/storey.h"
 
 static FakeEngine* Engine = nullptr;
@@ -128,6 +130,14 @@ static void FuzzFont(const uint8_t* data, size_t size)
     delete font;
 }
 
+static void FuzzSave(const uint8_t* data, size_t size)
+{
+    std::string text = Text(data, size);
+    checkpoint_struct c;
+    if (ParseSaveLine(text.substr(0, text.find('\n')), &c))
+        SaveLine(c);
+}
+
 static void FuzzScript(const uint8_t* data, size_t size)
 {
     std::vector<InputEvent> events;
@@ -149,7 +159,7 @@ static void RunAndForget(void (*fuzz)(const uint8_t*, size_t), const uint8_t* da
 const fuzz_target_struct FuzzTargets[] = {
     FUZZ_TARGET("level", FuzzLevel),   FUZZ_TARGET("ini", FuzzIni),   FUZZ_TARGET("atlas", FuzzAtlas),
     FUZZ_TARGET("objects", FuzzObjects), FUZZ_TARGET("man", FuzzMan), FUZZ_TARGET("font", FuzzFont),
-    FUZZ_TARGET("script", FuzzScript),
+    FUZZ_TARGET("script", FuzzScript), FUZZ_TARGET("save", FuzzSave),
 };
 const int FuzzTargetCount = sizeof FuzzTargets / sizeof FuzzTargets[0];
 
