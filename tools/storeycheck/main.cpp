@@ -3,6 +3,7 @@
 //
 //   quarvel-storeycheck data/3.lvl              one storey
 //   quarvel-storeycheck --campaign data/1.lvl ... data/10.lvl
+//   quarvel-storeycheck --show data/3.lvl      and where the player got to
 //
 // Prints what each storey offers and every fault found; with --campaign the
 // files are the campaign's storeys in order and their points must pay for
@@ -26,6 +27,32 @@ static std::string CardOrder(const storey_walk_struct& walk)
     return order.empty() ? "no cards" : order;
 }
 
+// The storey as the walk left it: '#' blocks, 'D' a door, '.' a cell the
+// player reached, ' ' one he did not; start, lift and cards on top.
+static void ShowWalk(const storey_walk_struct& walk)
+{
+    for (int y = 0; y < LevelHeight; y++) {
+        std::string row;
+        for (int x = 0; x < LevelWidth; x++) {
+            int o = ObjectMap[CellIndex(x, y)];
+            char c = walk.reached[CellIndex(x, y)] ? '.' : ' ';
+            if (o >= 0 && Objects[o].is_door)
+                c = 'D';
+            else if (!IsCellWalkable(CellIndex(x, y)))
+                c = '#';
+            for (int k = 0; k < CARD_COUNT; k++)
+                if (CardCell[k].x == x && CardCell[k].y == y)
+                    c = "$RGB"[k];
+            if (x == LiftX && y == LiftY)
+                c = 'L';
+            if (x == PlayerStartX && y == PlayerStartY)
+                c = 'S';
+            row += c;
+        }
+        printf("  %s\n", row.c_str());
+    }
+}
+
 static void PrintFaults(const char* what, const std::vector<std::string>& faults)
 {
     for (const std::string& f : faults)
@@ -33,7 +60,7 @@ static void PrintFaults(const char* what, const std::vector<std::string>& faults
 }
 
 // Checks one file; returns its points, or -1 when it cannot be read.
-static int CheckFile(const char* file, bool* sound)
+static int CheckFile(const char* file, bool show, bool* sound)
 {
     if (!ReadLevelFile(file)) {
         printf("%s: cannot be read\n", file);
@@ -44,6 +71,8 @@ static int CheckFile(const char* file, bool* sound)
     int points = StoreyBonusPoints(walk);
     printf("%s: %d x %d, %zu objects, %zu enemies, %s, %d points\n", file, LevelWidth, LevelHeight,
            Objects.size(), EnemyStarts.size(), CardOrder(walk).c_str(), points);
+    if (show)
+        ShowWalk(walk);
     std::vector<std::string> faults = CheckStorey(walk);
     PrintFaults(file, faults);
     *sound = *sound && faults.empty();
@@ -65,10 +94,18 @@ static void PrintBudget(const std::vector<int>& points)
 
 static int Run(int argc, char** argv)
 {
-    bool campaign = argc > 1 && strcmp(argv[1], "--campaign") == 0;
-    int first = campaign ? 2 : 1;
-    if (first >= argc) {
-        fprintf(stderr, "usage: quarvel-storeycheck [--campaign] LEVEL.lvl...\n");
+    bool campaign = false, show = false;
+    int first = 1;
+    for (; first < argc && argv[first][0] == '-'; first++) {
+        if (strcmp(argv[first], "--campaign") == 0)
+            campaign = true;
+        else if (strcmp(argv[first], "--show") == 0)
+            show = true;
+        else
+            break;
+    }
+    if (first >= argc || argv[first][0] == '-') {
+        fprintf(stderr, "usage: quarvel-storeycheck [--campaign] [--show] LEVEL.lvl...\n");
         return 2;
     }
     LoadCatalogue();
@@ -79,7 +116,7 @@ static int Run(int argc, char** argv)
     bool sound = true;
     std::vector<int> points;
     for (int i = first; i < argc; i++)
-        points.push_back(CheckFile(argv[i], &sound));
+        points.push_back(CheckFile(argv[i], show, &sound));
     if (campaign && sound) {
         PrintBudget(points);
         std::vector<std::string> faults = CheckCampaignBudget(points);

@@ -23,6 +23,9 @@ struct uniform_clash_struct {
 };
 static const uniform_clash_struct UniformClashes[] = {
     {3, "CarpetGreen", "the assault team's green"},
+    {3, "CarpetPattern", "the assault team's green"},
+    {2, "CarpetGreen", "the guards' charcoal"},
+    {2, "CarpetPattern", "the guards' charcoal"},
 };
 
 const int ThoroughPercent = 60;
