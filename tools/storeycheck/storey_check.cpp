@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 #include "assets/catalogue.h"
 #include "player/doors.h"
@@ -143,6 +144,71 @@ storey_walk_struct WalkStorey()
     std::copy(saved, saved + CARD_COUNT, CardHeld);
     walk.liftReached = walk.held[CARD_LIFT] && LiftAreaReached(walk);
     return walk;
+}
+
+// --- the route
+
+// The shortest way over corners from one corner to the first corner that
+// meets the goal, both included; empty when there is none.
+static std::vector<cell_struct> WayOnFoot(cell_struct from, const std::function<bool(int, int)>& goal)
+{
+    const int cornersWide = LevelWidth + 1;
+    std::vector<int> came((size_t)cornersWide * (LevelHeight + 1), -2);
+    std::vector<cell_struct> queue = {from};
+    came[from.x + (size_t)from.y * cornersWide] = -1;
+    for (size_t head = 0; head < queue.size(); head++) {
+        cell_struct c = queue[head];
+        if (goal(c.x, c.y)) {
+            std::vector<cell_struct> way;
+            for (int i = c.x + c.y * cornersWide; i >= 0; i = came[i])
+                way.push_back({i % cornersWide, i / cornersWide});
+            std::reverse(way.begin(), way.end());
+            return way;
+        }
+        const cell_struct next[4] = {{c.x + 1, c.y}, {c.x - 1, c.y}, {c.x, c.y + 1}, {c.x, c.y - 1}};
+        for (const cell_struct& n : next) {
+            if (!CornerFree(n.x, n.y) || came[n.x + (size_t)n.y * cornersWide] != -2)
+                continue;
+            came[n.x + (size_t)n.y * cornersWide] = c.x + c.y * cornersWide;
+            queue.push_back(n);
+        }
+    }
+    return {};
+}
+
+static bool AppendLeg(std::vector<cell_struct>& route, const std::function<bool(int, int)>& goal)
+{
+    std::vector<cell_struct> way = WayOnFoot(route.back(), goal);
+    if (way.empty())
+        return false;
+    route.insert(route.end(), way.begin() + 1, way.end());
+    return true;
+}
+
+std::vector<cell_struct> StoreyRoute(const storey_walk_struct& walk)
+{
+    if (!walk.startFree || !walk.liftReached)
+        return {};
+    uint8_t saved[CARD_COUNT];
+    for (int k = 0; k < CARD_COUNT; k++) {
+        saved[k] = CardHeld[k];
+        CardHeld[k] = CardCell[k].x < 0;
+    }
+    std::vector<cell_struct> route = {{PlayerStartX, PlayerStartY}};
+    bool found = true;
+    for (int k : walk.cardOrder) {
+        // From a corner of the card's cell the player's cell is within one of it.
+        const cell_struct card = CardCell[k];
+        found = found && AppendLeg(route, [card](int x, int y) {
+                    return x >= card.x && x <= card.x + 1 && y >= card.y && y <= card.y + 1;
+                });
+        CardHeld[k] = 1;
+    }
+    found = found && AppendLeg(route, [](int x, int y) {
+                return x >= LiftX && x <= LiftX + 2 && y >= LiftY && y <= LiftY + 2;
+            });
+    std::copy(saved, saved + CARD_COUNT, CardHeld);
+    return found ? route : std::vector<cell_struct>{};
 }
 
 // --- rules

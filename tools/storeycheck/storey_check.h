@@ -28,6 +28,12 @@ struct storey_walk_struct {
 // card is held, and walks again until nothing new turns up.
 storey_walk_struct WalkStorey();
 
+// The corners the player's centre passes on the way from the start through
+// every card, in the order the walk found them, to the lift area; each leg
+// ends on a corner of the card's own cell (or inside the lift area), so that
+// the player standing near it takes the card. Empty when a leg has no way.
+std::vector<cell_struct> StoreyRoute(const storey_walk_struct& walk);
+
 // Each rule returns the faults it finds, one line each, empty when the
 // storey keeps it.
 std::vector<std::string> CheckStoreySize(int smallest, int largest);
