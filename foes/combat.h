@@ -2,6 +2,8 @@
 // and the death of an enemy.
 #pragma once
 
+const int ENEMY_MELEE_DAMAGE = 7;  // armour does not soften a blow
+
 // Traces one bullet from the shooter at (x, y) along angle, starting at the
 // given height and changing it by slope per pixel: it sparks on walls and
 // closed doors, breaks furniture, wounds enemies (unless enemiesSafe) and the
@@ -11,3 +13,11 @@ void FireShot(float x, float y, float angle, int power, float height, float slop
 
 // The death of enemy i (once): a bonus point, the death animations.
 void KillEnemy(int i);
+
+// The fighting states of enemy i, one frame each. A blow lands when its
+// animation ends, if the player is still within reach; a shot is fired
+// when the aim time runs out; after firing the enemy waits for the firing
+// animation to end.
+void StrikeStep(int i);
+void AimStep(int i, float dt);
+void RecoverStep(int i);

@@ -42,6 +42,26 @@ void CreateEnemy(int cellX, int cellY, int lives, int alarm, int weapon, int leg
     Enemies.push_back(std::move(e));
 }
 
+int EnemyHandsGroup(const enemy_struct& e)
+{
+    return e.weapon >= 0 && e.weapon <= 5 ? e.weapon : 0;
+}
+
+void ShowEnemyLegs(enemy_struct& e, int which)
+{
+    e.legs_anim = Copy(LegsAnimation(e.legs_set, which));
+}
+
+void ShowEnemyHands(enemy_struct& e, int group, int action)
+{
+    e.hands_anim = Copy(HandsAnimation(e.hands_set, group, action));
+}
+
+void PlayEnemyHandsOnce(enemy_struct& e, int group, int action)
+{
+    e.hands_anim.reset(PlayOnceCopy(HandsAnimation(e.hands_set, group, action)));
+}
+
 bool EnemyAnimationsStopped(const enemy_struct& e)
 {
     return !AnimationPlaying(e.legs_anim.get()) && !AnimationPlaying(e.hands_anim.get()) &&

@@ -19,6 +19,15 @@ enum {
     ES_RECOVER = 6   // wait for the firing animation to end
 };
 
+const int ENEMY_WALK_SPEED = 260;            // pixels per second
+const int ENEMY_TURN_SPEED = 7;             // radians per second
+const int ENEMY_STRIKE_RANGE_SQ = 3600;     // squared pixels: a blow reaches 60 pixels
+const int ENEMY_FIRE_RANGE_SQ = 120000;     // squared pixels: about 346 pixels
+
+// Alarm bands.
+const int ALARM_ALERTED = 10;   // from here on an enemy hunts the player
+const int ALARM_PANICKED = 20;  // from here on it flees
+
 struct enemy_struct {
     int16_t contact;     // memory of contact with the player; 0: none lately
     int32_t health;      // dies at 0 or less
@@ -43,6 +52,16 @@ extern std::vector<enemy_struct> Corpses;  // finished bodies, in the order they
 
 // Appends a new enemy standing at the centre of the cell, facing a random way.
 void CreateEnemy(int cellX, int cellY, int lives, int alarm, int weapon, int legsSet, int handsSet, int headSet);
+
+// The group of hands animations an enemy carries: its weapon's, or empty
+// hands for a weapon the sets have no animations for.
+int EnemyHandsGroup(const enemy_struct& e);
+// Fresh copies of the enemy's animations, each from its first frame: legs
+// and hands that loop (standing, walking), hands that play once (a blow, a
+// shot).
+void ShowEnemyLegs(enemy_struct& e, int which);
+void ShowEnemyHands(enemy_struct& e, int group, int action);
+void PlayEnemyHandsOnce(enemy_struct& e, int group, int action);
 
 // A dying enemy becomes a body once none of its animations plays any more.
 bool EnemyAnimationsStopped(const enemy_struct& e);

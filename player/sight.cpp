@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "player/movement.h"
+#include "world/grid_line.h"
 #include "world/storey.h"
 
 const int SightFade = 3;      // per frame, whatever the frame time
@@ -35,11 +36,11 @@ static void FindVisibleCells()
 
 void CastSightRay(int x0, int y0, int x1, int y1)
 {
-    int n = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+    int n = GridLineSteps(x0, y0, x1, y1);
     int budget = WallSightDepth;
     for (int i = 1; i <= n && budget != 0; i++) {
-        int cx = (int)ceilf(x0 + i * (float)(x1 - x0) / n - 0.5f);
-        int cy = (int)ceilf(y0 + i * (float)(y1 - y0) / n - 0.5f);
+        int cx, cy;
+        GridLineCell(x0, y0, x1, y1, i, n, &cx, &cy);
         if (!CellInside(cx, cy))
             return;
         int cell = CellIndex(cx, cy);

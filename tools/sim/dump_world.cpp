@@ -4,6 +4,7 @@
 #include "foes/enemies.h"
 #include "player/body.h"
 #include "player/movement.h"
+#include "player/weapons.h"
 #include "screens/hud.h"
 #include "tools/sim/dump_parts.h"
 #include "world/campaign.h"
@@ -174,6 +175,10 @@ static void DumpEnemyList(json_writer_struct& w, const char* key, const std::vec
         JsonInt(w, "weapon", e.weapon);
         JsonInt(w, "contact", e.contact);
         JsonFloat(w, "timer", e.timer);
+        JsonInt(w, "turn_dir", e.turn_dir);
+        JsonInt(w, "target_x", e.target_x);
+        JsonInt(w, "target_y", e.target_y);
+        JsonFloat(w, "target_angle", e.target_angle);
         JsonInt(w, "legs_set", e.legs_set);
         JsonInt(w, "hands_set", e.hands_set);
         JsonInt(w, "head_set", e.head_set);
@@ -184,6 +189,7 @@ static void DumpEnemyList(json_writer_struct& w, const char* key, const std::vec
 
 void DumpFoes(json_writer_struct& w)
 {
+    JsonInt(w, "ShotNoise", ShotNoise);
     DumpEnemyList(w, "Enemies", Enemies);
     DumpEnemyList(w, "Corpses", Corpses);
     JsonBeginArray(w, "Effects");
