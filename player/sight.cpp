@@ -1,7 +1,6 @@
 #include "player/sight.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "player/movement.h"
 #include "world/grid_line.h"
