@@ -28,16 +28,6 @@ const float CrouchingAimHeight = 40;
 
 const float ImpactStagger = 0.05f;  // seconds between the impacts of one bullet
 
-static float RandomFloat(float lo, float hi)
-{
-    return hge->Random_Float(lo, hi);
-}
-
-static int RandomInt(int lo, int hi)
-{
-    return hge->Random_Int(lo, hi);
-}
-
 void KillEnemy(int i)
 {
     enemy_struct& e = Enemies[i];
@@ -57,7 +47,7 @@ void StrikeStep(int i)
     float dx = e.x - PlayerX, dy = e.y - PlayerY;
     if (dx * dx + dy * dy < ENEMY_STRIKE_RANGE_SQ) {
         if (SoundOn)
-            PlaySound(SND_HIT_1 + RandomInt(1, 3) - 1);
+            PlaySound(SND_HIT_1 + hge->Random_Int(1, 3) - 1);
         KillerX = e.x;
         KillerY = e.y;
         Health -= ENEMY_MELEE_DAMAGE;
@@ -66,7 +56,7 @@ void StrikeStep(int i)
         PlaySound(SND_HIT_MISS);
     }
     e.state = ES_IDLE;
-    e.timer = RandomFloat(0.2f, 0.5f);
+    e.timer = hge->Random_Float(0.2f, 0.5f);
 }
 
 struct enemy_gun_struct {
@@ -92,15 +82,15 @@ static void FireEnemyGun(enemy_struct& e, float slope)
         // No firing animation plays that the enemy could wait for, so it
         // rests as after a shot instead.
         e.state = ES_IDLE;
-        e.timer = RandomFloat(0.3f, 1.2f);
+        e.timer = hge->Random_Float(0.3f, 1.2f);
         return;
     }
     const enemy_gun_struct& gun = EnemyGuns[w];
     PlayEnemyHandsOnce(e, w, HANDS_FIRE);
     PlaySound(gun.sound);
     for (int k = 0; k < gun.bullets; k++) {
-        float angle = e.angle + RandomFloat(-gun.spread, gun.spread);
-        float s = gun.scatter ? slope * RandomFloat(0.95f, 1.05f) : slope;
+        float angle = e.angle + hge->Random_Float(-gun.spread, gun.spread);
+        float s = gun.scatter ? slope * hge->Random_Float(0.95f, 1.05f) : slope;
         FireShot(e.x, e.y, angle, ShotDamage[w], EnemyGunHeight, s, false, true);
     }
 }
@@ -117,7 +107,7 @@ void AimStep(int i, float dt)
     // An enemy on the player's very spot would divide by zero.
     float dist = std::max(hypotf(PlayerX - e.x, PlayerY - e.y), 1.0f);
     float target = Crouching ? CrouchingAimHeight : EnemyGunHeight;
-    float slope = (target - EnemyGunHeight) / dist * RandomFloat(0.95f, 1.05f);
+    float slope = (target - EnemyGunHeight) / dist * hge->Random_Float(0.95f, 1.05f);
     FireEnemyGun(e, slope);
 }
 
@@ -127,7 +117,7 @@ void RecoverStep(int i)
     if (AnimationPlaying(e.hands_anim.get()))
         return;
     e.state = ES_IDLE;
-    e.timer = RandomFloat(0.3f, 1.2f);
+    e.timer = hge->Random_Float(0.3f, 1.2f);
 }
 
 // One bullet on its way.
@@ -168,7 +158,7 @@ static void Impact(bullet_struct& b, float x, float y, float angle, int kind)
 // weak bullet; the spark lights on the edge the bullet crossed.
 static void StopInWall(bullet_struct& b)
 {
-    b.power = b.power < 11 ? 0 : b.power - RandomInt(10, b.power);
+    b.power = b.power < 11 ? 0 : b.power - hge->Random_Int(10, b.power);
     float sx = b.cx != b.prevX ? (float)(std::max(b.cx, b.prevX) * CellWidth) : b.bx;
     float sy = b.cy != b.prevY ? (float)(std::max(b.cy, b.prevY) * CellHeight) : b.by;
     Impact(b, sx, sy, b.angle + Pi, SPR_SPARK);
@@ -176,7 +166,7 @@ static void StopInWall(bullet_struct& b)
 
 static bool HitsObject(const bullet_struct& b, const object_type_struct& t)
 {
-    return b.height < t.size && RandomInt(0, 100) < t.hit_chance;
+    return b.height < t.size && hge->Random_Int(0, 100) < t.hit_chance;
 }
 
 static void SpawnDebris(const object_struct& o, float delay)
@@ -185,10 +175,10 @@ static void SpawnDebris(const object_struct& o, float delay)
     ObjectFootprint(o, &w, &h);
     for (int a = 0; a < w; a++) {
         for (int c = 0; c < h; c++) {
-            float x = (o.cell_x + 0.5f + a) * CellWidth + RandomFloat(-4, 4);
-            float y = (o.cell_y + 0.5f + c) * CellHeight + RandomFloat(-4, 4);
-            float angle = RandomFloat(0, 2 * Pi);
-            SpawnEffect(x, y, angle, delay + RandomFloat(0, 0.1f), SPR_DEBRIS);
+            float x = (o.cell_x + 0.5f + a) * CellWidth + hge->Random_Float(-4, 4);
+            float y = (o.cell_y + 0.5f + c) * CellHeight + hge->Random_Float(-4, 4);
+            float angle = hge->Random_Float(0, 2 * Pi);
+            SpawnEffect(x, y, angle, delay + hge->Random_Float(0, 0.1f), SPR_DEBRIS);
         }
     }
 }
@@ -197,7 +187,7 @@ static void SpawnDebris(const object_struct& o, float delay)
 static void BreakFurniture(bullet_struct& b, int o)
 {
     bool vanishes = ObjectTypeOf(Objects[o]).remains.empty();
-    int d = RandomInt(1, b.power);
+    int d = hge->Random_Int(1, b.power);
     SpawnDebris(Objects[o], b.delay);
     b.power -= d;
     BreakObject(o);
@@ -219,7 +209,7 @@ static void HitObjectInCell(bullet_struct& b)
     case KIND_WALL: StopInWall(b); break;
     case KIND_FIXTURE:
         if (HitsObject(b, t)) {
-            int d = RandomInt(1, b.power);
+            int d = hge->Random_Int(1, b.power);
             Impact(b, b.bx, b.by, b.angle, SPR_SPARK);
             b.power -= d;
         }
@@ -240,8 +230,8 @@ static void HitEnemies(bullet_struct& b, const std::vector<int>& candidates)
         enemy_struct& e = Enemies[j];
         bool near = fabsf(e.x - b.bx) < man_radius && fabsf(e.y - b.by) < man_radius;
         bool low = b.height < (e.dead ? DyingEnemyHeight : LivingEnemyHeight);
-        if (near && low && RandomInt(0, 100) < 85) {
-            int d = RandomInt(1, b.power);
+        if (near && low && hge->Random_Int(0, 100) < 85) {
+            int d = hge->Random_Int(1, b.power);
             e.health -= 5 * d;
             Impact(b, b.bx, b.by, b.angle, SPR_BLOOD);
             b.power -= d;
@@ -263,8 +253,8 @@ static int ArmourFactor()
 static bool PlayerHitAt(float height)
 {
     if (Crouching)
-        return height < CrouchingPlayerHeight && RandomInt(0, 100) < 40;
-    return height < StandingPlayerHeight && RandomInt(0, 100) < 80;
+        return height < CrouchingPlayerHeight && hge->Random_Int(0, 100) < 40;
+    return height < StandingPlayerHeight && hge->Random_Int(0, 100) < 80;
 }
 
 // At most one wound per step: the bullet moves on before it can hit again.
@@ -273,7 +263,7 @@ static void HitPlayer(bullet_struct& b)
     bool near = fabsf(PlayerX - b.bx) < man_radius && fabsf(PlayerY - b.by) < man_radius;
     if (b.power < 1 || !near || !PlayerHitAt(b.height))
         return;
-    int d = RandomInt(1, b.power);
+    int d = hge->Random_Int(1, b.power);
     KillerX = b.x;
     KillerY = b.y;
     Health -= d * ArmourFactor();

@@ -18,11 +18,6 @@ const float Pi = (float)M_PI;
 const float FacingTolerance = 0.1f;  // radians: close enough to stop turning
 const float AimTolerance = 0.2f;     // radians: close enough to aim without turning first
 
-static float RandomFloat(float lo, float hi)
-{
-    return hge->Random_Float(lo, hi);
-}
-
 static float DistanceSqToPlayer(const enemy_struct& e)
 {
     float dx = e.x - PlayerX, dy = e.y - PlayerY;
@@ -48,7 +43,7 @@ static void StartLookingAround(enemy_struct& e, float timer)
     e.state = ES_TURN;
     e.timer = timer;
     StandStill(e, false);
-    e.target_angle = RandomFloat(-Pi, Pi);
+    e.target_angle = hge->Random_Float(-Pi, Pi);
     e.turn_dir = (int16_t)TurnSign(e.angle, e.target_angle);
 }
 
@@ -69,25 +64,25 @@ static void DecideCalm(int i)
     enemy_struct& e = Enemies[i];
     if (e.weapon != WEAPON_NONE) {
         if (hge->Random_Int(0, 4) == 0)
-            StartLookingAround(e, RandomFloat(1.1f, 2.2f));
+            StartLookingAround(e, hge->Random_Float(1.1f, 2.2f));
         else
-            StartIdle(e, RandomFloat(0.5f, 2.1f));
+            StartIdle(e, hge->Random_Float(0.5f, 2.1f));
         return;
     }
     int k = hge->Random_Int(0, 4);
     if (k <= 2)
-        StartIdle(e, RandomFloat(0.2f, 2.1f));
+        StartIdle(e, hge->Random_Float(0.2f, 2.1f));
     else if (k == 3)
-        StartLookingAround(e, RandomFloat(1.5f, 2.7f));
+        StartLookingAround(e, hge->Random_Float(1.5f, 2.7f));
     else
-        StartOrienting(i, RandomFloat(1.5f, 4.3f), false, MOVE_WANDER);
+        StartOrienting(i, hge->Random_Float(1.5f, 4.3f), false, MOVE_WANDER);
 }
 
 static void DecideAlertedUnarmed(int i)
 {
     enemy_struct& e = Enemies[i];
     if (DistanceSqToPlayer(e) >= ENEMY_STRIKE_RANGE_SQ) {
-        StartOrienting(i, RandomFloat(0.6f, 1.3f), false, MOVE_APPROACH);
+        StartOrienting(i, hge->Random_Float(0.6f, 1.3f), false, MOVE_APPROACH);
         return;
     }
     e.state = ES_STRIKE;
@@ -103,18 +98,18 @@ static void DecideAlertedArmed(int i)
     enemy_struct& e = Enemies[i];
     bool inRange = DistanceSqToPlayer(e) < ENEMY_FIRE_RANGE_SQ;
     if (!inRange || !LineOfSight(PlayerCellX, PlayerCellY, e.cell_x, e.cell_y)) {
-        StartOrienting(i, RandomFloat(0.6f, 1.3f), true, MOVE_APPROACH);
+        StartOrienting(i, hge->Random_Float(0.6f, 1.3f), true, MOVE_APPROACH);
         return;
     }
     e.target_angle = FacingAngleTo(e.x, e.y, PlayerX, PlayerY, e.angle);
     if (fabsf(e.angle - e.target_angle) < AimTolerance) {
         e.state = ES_AIM;
-        e.timer = RandomFloat(0.1f, 0.2f);
+        e.timer = hge->Random_Float(0.1f, 0.2f);
         StandStill(e, true);
         e.angle = e.target_angle;
         return;
     }
-    e.timer = RandomFloat(0.3f, 0.5f);
+    e.timer = hge->Random_Float(0.3f, 0.5f);
     StandStill(e, true);
     e.state = ES_TURN;
     e.turn_dir = (int16_t)TurnSign(e.angle, e.target_angle);
@@ -122,7 +117,7 @@ static void DecideAlertedArmed(int i)
 
 static void DecidePanicked(int i)
 {
-    StartOrienting(i, RandomFloat(0.6f, 1.3f), true, Crouching ? MOVE_FLEE_HIDDEN : MOVE_FLEE);
+    StartOrienting(i, hge->Random_Float(0.6f, 1.3f), true, Crouching ? MOVE_FLEE_HIDDEN : MOVE_FLEE);
 }
 
 void EnemyDecide(int i)
