@@ -132,6 +132,7 @@ bool SdlEngine::RunOneFrame(float dt)
     times.updateMean += (update - times.updateMean) / n;
     times.renderMean += (render - times.renderMean) / n;
     times.updateWorst = std::max(times.updateWorst, update);
+    times.updates.push_back(update);
     times.renderWorst = std::max(times.renderWorst, render);
     return stop;
 }

@@ -43,6 +43,7 @@ struct FrameTimes {
     int frames = 0;
     double seconds = 0;     // wall time of the whole loop
     double updateMean = 0, updateWorst = 0;   // seconds per frame
+    std::vector<double> updates;              // every frame's update time, in order
     double renderMean = 0, renderWorst = 0;
 };
 

@@ -171,6 +171,13 @@ static void PrintTimingReport()
     FrameTimes t = EngineFrameTimes();
     printf("frames %d\nseconds %.3f\nfps %.1f\n", t.frames, t.seconds, t.seconds > 0 ? t.frames / t.seconds : 0.0);
     printf("update mean %.3f ms, worst %.3f ms\n", t.updateMean * 1000, t.updateWorst * 1000);
+    // On a busy machine a few frames that lost the processor weigh on the
+    // mean; the median shows the typical frame.
+    if (!t.updates.empty()) {
+        auto middle = t.updates.begin() + t.updates.size() / 2;
+        std::nth_element(t.updates.begin(), middle, t.updates.end());
+        printf("update median %.3f ms\n", *middle * 1000);
+    }
     printf("render mean %.3f ms, worst %.3f ms\n", t.renderMean * 1000, t.renderWorst * 1000);
 }
 
