@@ -22,6 +22,7 @@
 #include "world/level_file.h"
 #include "world/number_code.h"
 #include "world/campaign.h"
+#include "world/player_state.h"
 #include "world/storey.h"
 
 hgeAnimation* Sprites[SPRITE_COUNT] = {};
@@ -233,6 +234,14 @@ static void ChooseStartMode()
     }
 }
 
+// The scratch storey is played with a new game's health and pistol: with
+// the start-up values (no health at all) the first wound would kill.
+static void StartScratchStorey()
+{
+    NewGameState();
+    LoadLevel("temp.lvl");
+}
+
 bool LoadResources()
 {
     InstallGameHooks();
@@ -261,7 +270,7 @@ bool LoadResources()
     BuildPalettePages();
     WarnIfManRadiusTooLarge();
     if (DeveloperMode)
-        LoadLevel("temp.lvl");
+        StartScratchStorey();
     return true;
 }
 
