@@ -3,9 +3,18 @@
 #   ./test.sh             the normal build in build/
 #   ./test.sh --sanitize  the same tests built with AddressSanitizer and
 #                         UndefinedBehaviorSanitizer in build-asan/
+#   ./test.sh --web       the browser version built into build-web/ and
+#                         tested in headless Chromium
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/deps.sh
+if [ "${1:-}" = "--web" ]; then
+  source tools/web/toolchain.sh
+  ensure_packages "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}"
+  web_environment
+  web_build_game
+  exec node --test tests/web/web.test.mjs
+fi
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 dir=build

@@ -12,6 +12,8 @@
 #include <sstream>
 #include <vector>
 
+#include "engine/browser.h"
+
 static bool SameNameIgnoringCase(const std::string& a, const char* b)
 {
     size_t n = a.size();
@@ -134,5 +136,8 @@ bool WriteWholeFile(const std::string& name, const std::string& data)
         remove(temp.c_str());
         return false;
     }
+#ifdef __EMSCRIPTEN__
+    KeepFileAcrossVisits(path);
+#endif
     return true;
 }

@@ -115,6 +115,7 @@ public:
     int frameIndex = -1;  // the frame being run; -1 before the loop
     FrameTimes times;
     bool RunOneFrame(float dt);
+    bool RunPlayerFrame(Uint64* lastCounter);  // true when the loop ends
     void ApplyWindowedState();
 
     // --- graphics (sdl_graphics.cpp)

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/browser.h"
 #include "engine/cp1251.h"
 #include "engine/paths.h"
 #include "engine/sdl_engine.h"
@@ -90,6 +91,12 @@ void SdlEngine::ShutdownGraphics()
 
 void SdlEngine::ApplyWindowedState()
 {
+#ifdef __EMSCRIPTEN__
+    // Browsers allow full screen only right after a key or click, so the
+    // page does it; the game calls here in the frame after Alt+Enter.
+    BrowserSetFullScreen(!windowed);
+    return;
+#endif
     if (!window || headless)
         return;
     SDL_SetWindowFullscreen(window, windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "engine/browser.h"
 #include "engine/cp1251.h"
 #include "engine/ini.h"
 #include "engine/paths.h"
@@ -162,23 +163,29 @@ static void RunHeadlessLoop(SdlEngine* e)
     TakeScreenshots(e, -1);
 }
 
+bool SdlEngine::RunPlayerFrame(Uint64* lastCounter)
+{
+    frameIndex++;
+    ClearFrameInput();
+    if (!PollWindowEvents())
+        return true;
+    Uint64 now = SDL_GetPerformanceCounter();
+    float dt = (float)((double)(now - *lastCounter) / SDL_GetPerformanceFrequency());
+    *lastCounter = now;
+    bool stop = RunOneFrame(dt);
+    RecordFrameEnd(dt);
+    return stop;
+}
+
 static void RunWindowLoop(SdlEngine* e)
 {
+#ifdef __EMSCRIPTEN__
+    RunBrowserLoop(e);
+#endif
     const double period = 1.0 / 60.0;
     Uint64 freq = SDL_GetPerformanceFrequency();
     Uint64 last = SDL_GetPerformanceCounter();
-    for (;;) {
-        e->frameIndex++;
-        e->ClearFrameInput();
-        if (!e->PollWindowEvents())
-            break;
-        Uint64 now = SDL_GetPerformanceCounter();
-        float dt = (float)((double)(now - last) / freq);
-        last = now;
-        bool stop = e->RunOneFrame(dt);
-        e->RecordFrameEnd(dt);
-        if (stop)
-            break;
+    while (!e->RunPlayerFrame(&last)) {
         if (!e->vsync) {
             double spent = (double)(SDL_GetPerformanceCounter() - last) / freq;
             if (spent < period)
@@ -228,11 +235,21 @@ int SdlEngine::System_MessageBox(const char* text, const char* caption, unsigned
     return 1;
 }
 
+// In a web page the player also leaves full screen with the browser's own
+// keys, so the page's state is the one that counts.
+static bool CurrentlyWindowed(SdlEngine* e)
+{
+#ifdef __EMSCRIPTEN__
+    e->windowed = !BrowserFullScreen();
+#endif
+    return e->windowed;
+}
+
 void SdlEngine::System_SetStateBool(hgeBoolState state, bool value)
 {
     switch (state) {
     case HGE_WINDOWED:
-        if (windowed != value) {
+        if (CurrentlyWindowed(this) != value) {
             windowed = value;
             ApplyWindowedState();
         }
@@ -286,7 +303,7 @@ void SdlEngine::System_SetStateString(hgeStringState state, const char* value)
 bool SdlEngine::System_GetStateBool(hgeBoolState state)
 {
     switch (state) {
-    case HGE_WINDOWED: return windowed;
+    case HGE_WINDOWED: return CurrentlyWindowed(this);
     case HGE_HIDEMOUSE: return hideMouse;
     case HGE_SHOWSPLASH: return showSplash;
     }

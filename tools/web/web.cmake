@@ -1,0 +1,20 @@
+# The browser build of the game: quarvel.js, quarvel.wasm and quarvel.data
+# (the data and sound folders) beside the page, all in QUARVEL_WEB_SITE.
+set(QUARVEL_WEB_SITE "${CMAKE_BINARY_DIR}" CACHE PATH "Folder the page and its files are written to")
+set(WEB_PAGE_DIR "${CMAKE_SOURCE_DIR}/engine/web")
+
+# The tests read the game's modes and frame times through one exported call.
+target_sources(quarvel PRIVATE tools/web/probe.cpp tools/sim/json.cpp)
+set_target_properties(quarvel PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${QUARVEL_WEB_SITE}" SUFFIX ".js")
+target_link_options(quarvel PRIVATE
+  -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB -sENVIRONMENT=web -sFORCE_FILESYSTEM=1 -lidbfs.js
+  -sEXPORTED_FUNCTIONS=_main,_QuarvelProbe
+  -sEXPORTED_RUNTIME_METHODS=ccall,FS,addRunDependency,removeRunDependency
+  --preload-file "${CMAKE_SOURCE_DIR}/data@/data" --preload-file "${CMAKE_SOURCE_DIR}/sound@/sound"
+  --pre-js "${WEB_PAGE_DIR}/module.js")
+set_property(TARGET quarvel APPEND PROPERTY LINK_DEPENDS "${WEB_PAGE_DIR}/module.js")
+file(GLOB WEB_DATA_FILES CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/data/*" "${CMAKE_SOURCE_DIR}/sound/*")
+set_property(TARGET quarvel APPEND PROPERTY LINK_DEPENDS ${WEB_DATA_FILES})
+
+add_custom_command(TARGET quarvel POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different "${WEB_PAGE_DIR}/index.html" "${QUARVEL_WEB_SITE}/index.html")
