@@ -212,6 +212,20 @@ static void BleedColourIntoTransparentPixels(SDL_Surface* s)
     }
 }
 
+// Sprites share atlas textures with a transparent gutter between them. In
+// the browser (WebGL) a filtered sample at a sprite's edge mixes in that
+// gutter, and the darkness cells, drawn at the camera's fractional offset,
+// get see-through rims: thin lines along every wall beneath them. Nearest
+// texels there give the picture the desktop runner draws.
+static SDL_ScaleMode TextureScaleMode()
+{
+#ifdef __EMSCRIPTEN__
+    return SDL_ScaleModeNearest;
+#else
+    return SDL_ScaleModeLinear;
+#endif
+}
+
 HTEXTURE SdlEngine::Texture_Load(const char* filename, uint32_t size, bool mipmap)
 {
     (void)size;
@@ -236,7 +250,7 @@ HTEXTURE SdlEngine::Texture_Load(const char* filename, uint32_t size, bool mipma
         return 0;
     }
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-    SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
+    SDL_SetTextureScaleMode(texture, TextureScaleMode());
     return AddTexture(texture, w, h, false);
 }
 

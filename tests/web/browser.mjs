@@ -124,16 +124,34 @@ export class Page {
     await this.send("Emulation.setDeviceMetricsOverride", { width, height, deviceScaleFactor: 1, mobile: false });
   }
 
+  // Resolves when the next document has fired its load event (the page's
+  // scripts, the game's among them, have run by then).
+  nextLoad() {
+    return new Promise((resolve) => {
+      const listener = (m) => {
+        if (m.sessionId === this.sessionId && m.method === "Page.loadEventFired") {
+          this.browser.listeners.splice(this.browser.listeners.indexOf(listener), 1);
+          resolve();
+        }
+      };
+      this.browser.listeners.push(listener);
+    });
+  }
+
   async goto(url) {
     this.console = [];
     this.errors = [];
+    const loaded = this.nextLoad();
     await this.send("Page.navigate", { url });
+    await loaded;
   }
 
   async reload() {
     this.console = [];
     this.errors = [];
+    const loaded = this.nextLoad();
     await this.send("Page.reload", { ignoreCache: true });
+    await loaded;
   }
 
   // Runs before every document the page loads, ahead of the page's scripts.

@@ -7,12 +7,12 @@ set(WEB_PAGE_DIR "${CMAKE_SOURCE_DIR}/engine/web")
 target_sources(quarvel PRIVATE tools/web/probe.cpp tools/sim/json.cpp)
 set_target_properties(quarvel PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${QUARVEL_WEB_SITE}" SUFFIX ".js")
 target_link_options(quarvel PRIVATE
-  -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB -sENVIRONMENT=web -sFORCE_FILESYSTEM=1 -lidbfs.js
+  -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=67108864 -sENVIRONMENT=web -sFORCE_FILESYSTEM=1 -lidbfs.js
   -sEXPORTED_FUNCTIONS=_main,_QuarvelProbe
   -sEXPORTED_RUNTIME_METHODS=ccall,FS,addRunDependency,removeRunDependency
-  --preload-file "${CMAKE_SOURCE_DIR}/data@/data" --preload-file "${CMAKE_SOURCE_DIR}/sound@/sound"
-  --pre-js "${WEB_PAGE_DIR}/module.js")
-set_property(TARGET quarvel APPEND PROPERTY LINK_DEPENDS "${WEB_PAGE_DIR}/module.js")
+  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data@/data" "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/sound@/sound"
+  "SHELL:--pre-js ${WEB_PAGE_DIR}/module.js" "SHELL:--js-library ${WEB_PAGE_DIR}/library.js")
+set_property(TARGET quarvel APPEND PROPERTY LINK_DEPENDS "${WEB_PAGE_DIR}/module.js" "${WEB_PAGE_DIR}/library.js")
 file(GLOB WEB_DATA_FILES CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/data/*" "${CMAKE_SOURCE_DIR}/sound/*")
 set_property(TARGET quarvel APPEND PROPERTY LINK_DEPENDS ${WEB_DATA_FILES})
 
