@@ -18,6 +18,8 @@ static void BrowserFrame()
     bool stop = LoopEngine->RunPlayerFrame(&LastFrameCounter);
     if (LoopEngine->frameIndex == 0)
         MAIN_THREAD_EM_ASM(Module.quarvelFirstFrameAt = performance.now());
+    else if (!LoopEngine->DecodeOneTexture())
+        LoopEngine->DecodeOneSound();
     if (stop) {
         emscripten_cancel_main_loop();
         MAIN_THREAD_EM_ASM(Module.quarvelEnded());

@@ -58,15 +58,34 @@ HEFFECT SdlEngine::Effect_Load(const char* filename, uint32_t size)
     if (!FileExists(path))
         return 0;
     Mix_Chunk* chunk = nullptr;
-    if (audioOpen) {
+    if (audioOpen && !DecodeSoundsLater) {
         chunk = Mix_LoadWAV(path.c_str());
         if (!chunk) {
             System_Log("Can't load sound %s: %s", filename, Mix_GetError());
             return 0;
         }
     }
-    sounds.push_back({chunk, filename});
+    sounds.push_back({chunk, filename, path, audioOpen && DecodeSoundsLater});
     return (HEFFECT)sounds.size();
+}
+
+static void DecodeSound(SdlEngine* e, EngineSound* s)
+{
+    s->undecoded = false;
+    s->chunk = Mix_LoadWAV(s->path.c_str());
+    if (!s->chunk)
+        e->System_Log("Can't load sound %s: %s", s->name.c_str(), Mix_GetError());
+}
+
+bool SdlEngine::DecodeOneSound()
+{
+    for (EngineSound& s : sounds) {
+        if (s.undecoded) {
+            DecodeSound(this, &s);
+            return true;
+        }
+    }
+    return false;
 }
 
 void SdlEngine::Effect_Free(HEFFECT eff)
@@ -77,6 +96,7 @@ void SdlEngine::Effect_Free(HEFFECT eff)
     if (s.chunk)
         Mix_FreeChunk(s.chunk);
     s.chunk = nullptr;
+    s.undecoded = false;
 }
 
 HCHANNEL SdlEngine::Effect_Play(HEFFECT eff)
@@ -89,8 +109,10 @@ HCHANNEL SdlEngine::Effect_PlayEx(HEFFECT eff, int volume, int pan, float pitch,
     (void)pitch;  // the game only plays at the natural pitch
     if (eff == 0 || eff > sounds.size())
         return 0;
-    const EngineSound& s = sounds[eff - 1];
+    EngineSound& s = sounds[eff - 1];
     RecordEngineEvent("sound", s.name);
+    if (s.undecoded)
+        DecodeSound(this, &s);
     if (!s.chunk)
         return 0;
     int ch = Mix_PlayChannel(-1, s.chunk, loop ? -1 : 0);

@@ -17,12 +17,30 @@ struct EngineTexture {
     SDL_Texture* texture = nullptr;
     int width = 0, height = 0;
     bool isTarget = false;  // owned by a target; freed with it
+    std::string path;
+    bool undecoded = false;  // only the size is known yet; decoded at the latest when first drawn
+    bool broken = false;     // the file could not be decoded after all
 };
 
 struct EngineSound {
     Mix_Chunk* chunk = nullptr;  // null when the game runs silently
     std::string name;
+    std::string path;
+    bool undecoded = false;  // decoded later, at the latest when first played
 };
+
+// In a web page pictures and sounds are decoded after the first picture,
+// one a frame (a picture at once when it is first drawn, a sound when it is
+// first played): decoding them all first would keep the page blank for
+// seconds, and the browser keeps the sound off until the player's first key
+// or click anyway.
+#ifdef __EMSCRIPTEN__
+const bool DecodeTexturesLater = true;
+const bool DecodeSoundsLater = true;
+#else
+const bool DecodeTexturesLater = false;
+const bool DecodeSoundsLater = false;
+#endif
 
 const int PictureWidthDefault = 800;
 const int PictureHeightDefault = 590;
@@ -135,6 +153,8 @@ public:
     EngineTexture* FindTexture(HTEXTURE tex);
     HTEXTURE AddTexture(SDL_Texture* texture, int w, int h, bool isTarget);
     void SetDrawBlend(int blend);
+    void DecodeTexture(EngineTexture* t);
+    bool DecodeOneTexture();  // false when none is left
 
     // --- audio (sdl_audio.cpp)
     bool audioOpen = false;
@@ -144,6 +164,7 @@ public:
     unsigned nextGeneration = 1;
     void InitAudio();
     void ShutdownAudio();
+    bool DecodeOneSound();  // false when none is left
 
     // --- input (sdl_input.cpp)
     bool keyHeld[HGEK_MAXKEY] = {};

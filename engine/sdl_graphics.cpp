@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "engine/browser.h"
 #include "engine/cp1251.h"
@@ -165,16 +166,16 @@ bool SdlEngine::SaveScreenshot(const std::string& file)
 
 EngineTexture* SdlEngine::FindTexture(HTEXTURE tex)
 {
-    if (tex == 0 || tex > textures.size() || !textures[tex - 1].texture)
+    if (tex == 0 || tex > textures.size() || !(textures[tex - 1].texture || textures[tex - 1].undecoded))
         return nullptr;
     return &textures[tex - 1];
 }
 
 HTEXTURE SdlEngine::AddTexture(SDL_Texture* texture, int w, int h, bool isTarget)
 {
-    EngineTexture t{texture, w, h, isTarget};
+    EngineTexture t{texture, w, h, isTarget, "", false, false};
     for (size_t i = 0; i < textures.size(); i++) {
-        if (!textures[i].texture) {
+        if (!textures[i].texture && !textures[i].undecoded) {
             textures[i] = t;
             return (HTEXTURE)(i + 1);
         }
@@ -226,32 +227,86 @@ static SDL_ScaleMode TextureScaleMode()
 #endif
 }
 
+// The picture of a file as a texture, or null (logged) when it cannot be read.
+static SDL_Texture* DecodeTextureFile(SdlEngine* e, const std::string& path, int* w, int* h)
+{
+    SDL_Surface* loaded = IMG_Load(path.c_str());
+    if (!loaded) {
+        e->System_Log("Can't load texture %s: %s", path.c_str(), IMG_GetError());
+        return nullptr;
+    }
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(loaded);
+    if (!argb)
+        return nullptr;
+    BleedColourIntoTransparentPixels(argb);
+    SDL_Texture* texture = SDL_CreateTextureFromSurface(e->renderer, argb);
+    *w = argb->w;
+    *h = argb->h;
+    SDL_FreeSurface(argb);
+    if (!texture) {
+        e->System_Log("Can't create texture %s: %s", path.c_str(), SDL_GetError());
+        return nullptr;
+    }
+    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+    SDL_SetTextureScaleMode(texture, TextureScaleMode());
+    return texture;
+}
+
+// The size a PNG file declares in its header; false when it is no PNG.
+static bool ReadPngSize(const std::string& path, int* w, int* h)
+{
+    static const Uint8 signature[16] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    Uint8 head[24];
+    SDL_RWops* f = SDL_RWFromFile(path.c_str(), "rb");
+    if (!f)
+        return false;
+    bool ok = SDL_RWread(f, head, 1, sizeof head) == sizeof head && memcmp(head, signature, sizeof signature) == 0;
+    SDL_RWclose(f);
+    if (!ok)
+        return false;
+    *w = (int)SDL_SwapBE32(*(Uint32*)(head + 16));
+    *h = (int)SDL_SwapBE32(*(Uint32*)(head + 20));
+    return *w > 0 && *h > 0;
+}
+
 HTEXTURE SdlEngine::Texture_Load(const char* filename, uint32_t size, bool mipmap)
 {
     (void)size;
     (void)mipmap;
     if (!renderer || !filename)
         return 0;
-    SDL_Surface* loaded = IMG_Load(ResolvePath(filename).c_str());
-    if (!loaded) {
-        System_Log("Can't load texture %s: %s", filename, IMG_GetError());
-        return 0;
+    std::string path = ResolvePath(filename);
+    int w = 0, h = 0;
+    if (DecodeTexturesLater && ReadPngSize(path, &w, &h)) {
+        HTEXTURE tex = AddTexture(nullptr, w, h, false);
+        textures[tex - 1].path = path;
+        textures[tex - 1].undecoded = true;
+        return tex;
     }
-    SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(loaded);
-    if (!argb)
-        return 0;
-    BleedColourIntoTransparentPixels(argb);
-    SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, argb);
-    int w = argb->w, h = argb->h;
-    SDL_FreeSurface(argb);
-    if (!texture) {
-        System_Log("Can't create texture %s: %s", filename, SDL_GetError());
-        return 0;
+    SDL_Texture* texture = DecodeTextureFile(this, path, &w, &h);
+    return texture ? AddTexture(texture, w, h, false) : 0;
+}
+
+// A texture whose file cannot be decoded after all stays empty and draws
+// nothing.
+void SdlEngine::DecodeTexture(EngineTexture* t)
+{
+    int w = t->width, h = t->height;
+    t->undecoded = false;
+    t->texture = DecodeTextureFile(this, t->path, &w, &h);
+    t->broken = !t->texture || w != t->width || h != t->height;
+}
+
+bool SdlEngine::DecodeOneTexture()
+{
+    for (EngineTexture& t : textures) {
+        if (t.undecoded) {
+            DecodeTexture(&t);
+            return true;
+        }
     }
-    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-    SDL_SetTextureScaleMode(texture, TextureScaleMode());
-    return AddTexture(texture, w, h, false);
+    return false;
 }
 
 void SdlEngine::Texture_Free(HTEXTURE tex)
@@ -259,7 +314,8 @@ void SdlEngine::Texture_Free(HTEXTURE tex)
     EngineTexture* t = FindTexture(tex);
     if (!t || t->isTarget)
         return;
-    SDL_DestroyTexture(t->texture);
+    if (t->texture)
+        SDL_DestroyTexture(t->texture);
     *t = EngineTexture();
 }
 
@@ -370,6 +426,10 @@ void SdlEngine::Gfx_RenderQuad(const hgeQuad* quad)
     }
     static const int indices[6] = {0, 1, 2, 0, 2, 3};
     EngineTexture* t = FindTexture(quad->tex);
+    if (t && t->undecoded)
+        DecodeTexture(t);
+    if (t && t->broken)
+        return;
     SDL_BlendMode mode = (quad->blend & BLEND_ALPHABLEND) ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_ADD;
     if (t)
         SDL_SetTextureBlendMode(t->texture, mode);
