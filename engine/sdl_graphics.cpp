@@ -15,10 +15,19 @@
 #include "engine/paths.h"
 #include "engine/sdl_engine.h"
 
+// In a web page the canvas keeps the picture's own size and the page scales
+// it to the window, keeping its proportions (engine/web/index.html), as a
+// desktop window scales the picture.
+#ifdef __EMSCRIPTEN__
+const bool PageScalesPicture = true;
+#else
+const bool PageScalesPicture = false;
+#endif
+
 static int WindowScale(bool headless)
 {
     SDL_Rect usable;
-    if (headless || SDL_GetDisplayUsableBounds(0, &usable) != 0)
+    if (headless || PageScalesPicture || SDL_GetDisplayUsableBounds(0, &usable) != 0)
         return 1;
     // The desktop bounds include the title bar and borders of the window.
     int k = std::min((usable.w - 16) / PictureWidthDefault, (usable.h - 48) / PictureHeightDefault);
@@ -38,7 +47,7 @@ bool SdlEngine::InitGraphics()
     if (headless)
         SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
     int k = WindowScale(headless);
-    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    Uint32 flags = PageScalesPicture ? 0 : SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     if (headless)
         flags |= SDL_WINDOW_HIDDEN;
     else if (!windowed)

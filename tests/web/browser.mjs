@@ -197,7 +197,7 @@ export class Page {
     const start = after ?? (await this.probe())?.frames ?? 0;
     return this.waitFor(`(() => { const p = typeof Module === 'object' && Module.calledRun &&
       JSON.parse(Module.ccall('QuarvelProbe', 'string', [], [])); return p && p.frames >= ${start + frames} && p; })()`,
-      `${frames} frames`);
+      `${frames} frames`, Math.max(20000, frames * 500));
   }
 
   async key(type, code, key, keyCode, modifiers = 0) {

@@ -3,7 +3,7 @@
 # build-web/deps/ between builds.
 WEB_DIR="$PWD/build-web"
 WEB_DEPS="$WEB_DIR/deps"
-WEB_PACKAGES=(emscripten node-acorn nodejs cmake make xz-utils)
+WEB_PACKAGES=(emscripten node-acorn nodejs cmake make xz-utils dpkg-dev)
 WEB_TEST_PACKAGES=(chromium)
 
 # Debian's emscripten runs its JavaScript optimiser with the system node,
