@@ -103,6 +103,7 @@ export class Page {
     this.targetId = targetId;
     this.console = [];
     this.errors = [];
+    this.dialogs = [];
     browser.listeners.push((m) => {
       if (m.sessionId !== sessionId)
         return;
@@ -110,6 +111,12 @@ export class Page {
         this.console.push(m.params.args.map((a) => a.value ?? a.description ?? "").join(" "));
       else if (m.method === "Runtime.exceptionThrown")
         this.errors.push(m.params.exceptionDetails.exception?.description ?? m.params.exceptionDetails.text);
+      else if (m.method === "Page.javascriptDialogOpening") {
+        // The game's message boxes are the page's alerts; they are noted
+        // and closed so that nothing waits on a person.
+        this.dialogs.push(m.params.message);
+        this.send("Page.handleJavaScriptDialog", { accept: true }).catch(() => {});
+      }
     });
   }
 
