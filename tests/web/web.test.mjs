@@ -17,10 +17,6 @@ const Shots = path.join(Site, "test-shots");
 const MODE_SPLASH = -1, MODE_MENU = 0, MODE_GAME = 2;
 const STAGE_LEVEL_INTRO = 0, STAGE_PLAY = 2;
 
-// The storeys' level files are made elsewhere; until they are in data/ the
-// campaign cannot be entered and those tests wait.
-const StoreysMissing = !fs.existsSync(path.join(Root, "data/1.lvl")) || !fs.existsSync(path.join(Root, "data/2.lvl"));
-
 let browser, server, address;
 
 before(async () => {
@@ -274,60 +270,58 @@ describe("The way in", () => {
     await page.close();
   });
 
-  test("New game leads to the first storey's intro", { skip: StoreysMissing && "no storey files in data/ yet" },
-    async () => {
-      const page = await openGame();
-      await gameRunning(page);
-      await page.tap("Space", " ", 32);
-      await page.click(100, 380);  // New game
-      await page.waitFor("JSON.parse(Module.ccall('QuarvelProbe', 'string', [], [])).GameMode === 2",
-        "the campaign started");
-      const p = await page.probe();
-      assert.equal(p.GameStage, STAGE_LEVEL_INTRO);
-      assert.equal(p.StoreyNumber, 1);
-      await page.waitFrames(5);
-      await page.screenshot(path.join(Shots, "intro.png"));
-      assert.deepEqual(page.dialogs, []);
-      await page.close();
-    });
+  test("New game leads to the first storey's intro", async () => {
+    const page = await openGame();
+    await gameRunning(page);
+    await page.tap("Space", " ", 32);
+    await page.click(100, 380);  // New game
+    await page.waitFor("JSON.parse(Module.ccall('QuarvelProbe', 'string', [], [])).GameMode === 2",
+      "the campaign started");
+    const p = await page.probe();
+    assert.equal(p.GameStage, STAGE_LEVEL_INTRO);
+    assert.equal(p.StoreyNumber, 1);
+    await page.waitFrames(5);
+    await page.screenshot(path.join(Shots, "intro.png"));
+    assert.deepEqual(page.dialogs, []);
+    await page.close();
+  });
 
   // Storey 1 takes no checkpoint, so the game starts from a save file of a
   // player who has reached storey 2 (put in place on the first load only).
-  test("a game saved from play is still there after a reload", { skip: StoreysMissing && "no storey files in data/ yet" },
-    async () => {
-      const seed = fs.readFileSync(path.join(Root, "tests/web/save-storey-2-checkpoint"), "latin1");
-      const page = await openGame({ startScript: `if (!sessionStorage.getItem("seeded")) {
-        sessionStorage.setItem("seeded", "1");
-        window.Module = { preRun: [() => FS.writeFile("/data/save", ${JSON.stringify(seed)})] };
-      }` });
-      await gameRunning(page);
-      assert.equal((await page.probe()).CheckpointHealth, 20);
-      await page.tap("Space", " ", 32);   // splash to the menu
-      await page.click(100, 460);         // Continue
-      assert.equal((await page.probe()).StoreyNumber, 2);
-      // Intro, dialogue and shop, each left with Space.
-      for (let i = 0; i < 8 && (await page.probe()).GameStage !== STAGE_PLAY; i++)
-        await page.tap("Space", " ", 32);
-      const inPlay = await page.probe();
-      assert.equal(inPlay.GameStage, STAGE_PLAY);
-      await page.waitFrames(30);
-      await page.screenshot(path.join(Shots, "play.png"));
-      await page.tap("Escape", "Escape", 27);
-      assert.equal((await page.probe()).GameMode, MODE_MENU);
-      // Escape in the menu leaves the game, writing the save; the page says so.
-      await page.key("keyDown", "Escape", "Escape", 27);
-      await page.waitFor("document.getElementById('message').textContent.includes('Игра окончена')",
-        "the page's note that the game has ended");
-      await page.key("keyUp", "Escape", "Escape", 27);
-      await page.waitFor("Module.quarvelFilesKept > 0", "the save written out");
-      const save = await page.evaluate("Array.from(FS.readFile('/data/save'))");
-      await page.reload();
-      await gameRunning(page);
-      assert.deepEqual(await page.evaluate("Array.from(FS.readFile('/data/save'))"), save);
-      const after = await page.probe();
-      assert.equal(after.CheckpointHealth, inPlay.CheckpointHealth);
-      assert.equal(after.CheckpointStep, inPlay.CheckpointStep);
-      assert.equal(after.CheckpointStep, 3);
-      await page.close();
-    });
+  test("a game saved from play is still there after a reload", async () => {
+    const seed = fs.readFileSync(path.join(Root, "tests/web/save-storey-2-checkpoint"), "latin1");
+    const page = await openGame({ startScript: `if (!sessionStorage.getItem("seeded")) {
+      sessionStorage.setItem("seeded", "1");
+      window.Module = { preRun: [() => FS.writeFile("/data/save", ${JSON.stringify(seed)})] };
+    }` });
+    await gameRunning(page);
+    assert.equal((await page.probe()).CheckpointHealth, 20);
+    await page.tap("Space", " ", 32);   // splash to the menu
+    await page.click(100, 460);         // Continue
+    assert.equal((await page.probe()).StoreyNumber, 2);
+    // Intro, dialogue and shop, each left with Space.
+    for (let i = 0; i < 8 && (await page.probe()).GameStage !== STAGE_PLAY; i++)
+      await page.tap("Space", " ", 32);
+    const inPlay = await page.probe();
+    assert.equal(inPlay.GameStage, STAGE_PLAY);
+    await page.waitFrames(30);
+    await page.screenshot(path.join(Shots, "play.png"));
+    await page.tap("Escape", "Escape", 27);
+    assert.equal((await page.probe()).GameMode, MODE_MENU);
+    // Escape in the menu leaves the game, writing the save; the page says so.
+    await page.key("keyDown", "Escape", "Escape", 27);
+    await page.waitFor("document.getElementById('message').textContent.includes('Игра окончена')",
+      "the page's note that the game has ended");
+    await page.key("keyUp", "Escape", "Escape", 27);
+    await page.waitFor("Module.quarvelFilesKept > 0", "the save written out");
+    const save = await page.evaluate("Array.from(FS.readFile('/data/save'))");
+    await page.reload();
+    await gameRunning(page);
+    assert.deepEqual(await page.evaluate("Array.from(FS.readFile('/data/save'))"), save);
+    const after = await page.probe();
+    assert.equal(after.CheckpointHealth, inPlay.CheckpointHealth);
+    assert.equal(after.CheckpointStep, inPlay.CheckpointStep);
+    assert.equal(after.CheckpointStep, 3);
+    await page.close();
+  });
 });
