@@ -16,5 +16,5 @@ set_property(TARGET quarvel APPEND PROPERTY LINK_DEPENDS "${WEB_PAGE_DIR}/module
 file(GLOB WEB_DATA_FILES CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/data/*" "${CMAKE_SOURCE_DIR}/sound/*")
 set_property(TARGET quarvel APPEND PROPERTY LINK_DEPENDS ${WEB_DATA_FILES})
 
-add_custom_command(TARGET quarvel POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different "${WEB_PAGE_DIR}/index.html" "${QUARVEL_WEB_SITE}/index.html")
+# Copied again whenever it changes (a changed page re-runs the configuration).
+configure_file("${WEB_PAGE_DIR}/index.html" "${QUARVEL_WEB_SITE}/index.html" COPYONLY)
