@@ -1,7 +1,9 @@
 // The engine in a web page. The browser owns the thread: it calls one frame
 // per animation frame and gets control back after each, so nothing here
-// blocks or sleeps. The page (engine/web/) provides the functions called
-// under Module.
+// blocks or sleeps. (The desktop's blocking loop could run as it is if the
+// whole program were compiled to be suspended and resumed, but that makes
+// the program larger and every call slower, for one loop of a few lines.)
+// The page (engine/web/) provides the functions called under Module.
 #ifdef __EMSCRIPTEN__
 
 #include "engine/browser.h"

@@ -178,6 +178,17 @@ describe("Input", () => {
     await page.close();
   });
 
+  test("sound runs after the first key, and the game plays on", async () => {
+    const page = await openGame();
+    await gameRunning(page);
+    assert.equal((await page.evaluate("Module.quarvelAudioStates()")).length, 1);
+    await page.tap("KeyR", "r", 82);
+    await page.waitFor("Module.quarvelAudioStates().every((s) => s === 'running')", "the sound running");
+    await page.waitFrames(30);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
   test("Escape reaches the game and the page does nothing with it", async () => {
     const page = await openGame();
     await gameRunning(page);
