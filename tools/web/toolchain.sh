@@ -66,7 +66,7 @@ web_build_libraries() {
   web_fetch_sources
   mkdir -p "$WEB_DIR/deps-build"
   local found=(-DSDL2_DIR="$WEB_DEPS/lib/cmake/SDL2" -DCMAKE_FIND_ROOT_PATH="$WEB_DEPS")
-  echo "Building SDL2, SDL2_image and SDL2_mixer for the browser (once; about ten minutes)"
+  echo "Building SDL2, SDL2_image and SDL2_mixer for the browser (once; ten to twenty minutes)"
   web_cmake_library libsdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF || return 1
   web_cmake_library libsdl2-image "${found[@]}" -DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_BACKEND_STB=ON \
     -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_DEPS_SHARED=OFF -DSDL2IMAGE_JPG=OFF -DSDL2IMAGE_AVIF=OFF \
