@@ -22,6 +22,10 @@ static void StartLoadedStorey()
         CreateEnemy(s.cell_x, s.cell_y, s.lives, s.alarm, s.weapon, s.legs_set, s.hands_set, s.head_set);
     PlayerX = (float)(PlayerStartX * CellWidth);
     PlayerY = (float)(PlayerStartY * CellHeight);
+    // Until the first frame finds it, the player's cell is his start cell,
+    // not where he stood in the previous storey (the lift tests it).
+    PlayerCellX = (int)PlayerX / CellWidth;
+    PlayerCellY = (int)PlayerY / CellHeight;
     GivePlayerFreshAnimations();
 }
 

@@ -4,6 +4,7 @@
 #include "editor/palette.h"
 #include "foes/effects.h"
 #include "foes/enemy_ai.h"
+#include "foes/grenades.h"
 #include "frame/modes.h"
 #include "frame/program.h"
 #include "frame/resources.h"
@@ -11,6 +12,7 @@
 #include "player/doors.h"
 #include "player/movement.h"
 #include "player/sight.h"
+#include "player/weapons.h"
 #include "screens/world_draw.h"
 #include "world/player_state.h"
 #include "world/storey.h"
@@ -62,7 +64,7 @@ void ActionFrame(float dt)
     CheckPlayerDeath();
     if (!Dead) {
         MovePlayer(dt);
-        // The hands' actions, the weapon keys and Space for the lift come here.
+        HandsFrame();
         TakeStance();
     } else {
         dt = DeathFrame(dt);
@@ -73,7 +75,7 @@ void ActionFrame(float dt)
     UpdateEnemies(dt);
     UpdateDoors(dt);
     PickUpCards();
-    // The grenades fly here.
+    UpdateGrenades(dt);
     if (!Dead)
         ChoosePlayerAnimations();
     UpdatePlayerBody(dt);

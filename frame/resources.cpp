@@ -133,6 +133,12 @@ void PlaySound(int sound)
         hge->Effect_Play(Sounds[sound]);
 }
 
+void PlayRandomSound(int first, int count)
+{
+    if (SoundOn)
+        PlaySound(first + hge->Random_Int(0, count - 1));
+}
+
 void StartMusic(int sound)
 {
     MusicChannel = hge->Effect_PlayEx(Sounds[sound], 100, 0, 1.0f, true);

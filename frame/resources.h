@@ -130,6 +130,9 @@ extern HCHANNEL MusicChannel; // the music track last started
 
 // Plays a sound effect once, when sound effects are on.
 void PlaySound(int sound);
+// Plays one of count sounds from first on, chosen at random, when sound
+// effects are on.
+void PlayRandomSound(int first, int count);
 // Starts a music track looping on MusicChannel (the caller checks MusicOn).
 void StartMusic(int sound);
 // Starts the track when music is on and the last one has fallen silent.

@@ -2,7 +2,12 @@
 
 #include <cstdlib>
 
+#include "frame/program.h"
+#include "frame/resources.h"
+#include "player/body.h"
 #include "player/movement.h"
+#include "world/campaign.h"
+#include "world/player_state.h"
 #include "world/storey.h"
 
 void HoldDoor(int d)
@@ -92,4 +97,25 @@ void PickUpCards()
             CardHeld[k] = 1;
         }
     }
+}
+
+bool InLiftArea(int x, int y)
+{
+    return x >= LiftX - 1 && x <= LiftX + 2 && y >= LiftY - 1 && y <= LiftY + 2;
+}
+
+void UseLift()
+{
+    // The player's cell is the one found in the previous frame.
+    if (InLiftArea(PlayerCellX, PlayerCellY)) {
+        if (CardHeld[CARD_LIFT]) {
+            int r = hge->Random_Int(1, 4);
+            Health += r;
+            MaxHealth += r;
+            NextCampaignStep();
+        } else {
+            PlaySound(SND_ERROR);
+        }
+    }
+    BonusPopupTime = 2.0f;
 }

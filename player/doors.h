@@ -1,5 +1,6 @@
 // Doors that open for whoever stands in their zone (coloured ones for the
-// player only with their card), and the key cards lying on the floor.
+// player only with their card), the key cards lying on the floor, and the
+// lift that ends the storey.
 #pragma once
 
 #include <string>
@@ -17,3 +18,11 @@ bool PlayerCanOpen(const std::string& doorType);
 void PlayerHoldsDoor();
 // Cards within one cell of the player are taken.
 void PickUpCards();
+
+// Whether cell (x, y) lies in the 4 x 4 cells from which the lift is used:
+// one up and left of the lift's cell, two down and right.
+bool InLiftArea(int x, int y);
+// Space with ready hands: in the lift area with the lift card the storey
+// ends (a little more health on the way up); without the card an error
+// sound. Anywhere it shows the bonus points.
+void UseLift();

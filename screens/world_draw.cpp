@@ -5,6 +5,7 @@
 
 #include "foes/effects.h"
 #include "foes/enemies.h"
+#include "foes/grenades.h"
 #include "frame/modes.h"
 #include "frame/program.h"
 #include "frame/resources.h"
@@ -154,11 +155,33 @@ static void DrawEnemies()
     }
 }
 
+static bool CellLit(int cell)
+{
+    return cell >= 0 && cell < (int)LightMap.size() && LightMap[cell] > 0;
+}
+
 static void DrawEffects()
 {
     for (const effect_struct& e : Effects)
-        if (e.cell >= 0 && e.cell < (int)LightMap.size() && LightMap[e.cell] > 0)
+        if (CellLit(e.cell))
             RenderSpriteEx(e.anim.get(), ScreenX(e.x), ScreenY(e.y), e.angle);
+}
+
+// The higher a grenade flies, the larger its frame: one frame per 24 of
+// height, kept to the frames there are (a grenade can sink below the floor
+// or bounce off a tall cabinet).
+static void DrawGrenades()
+{
+    hgeAnimation* sprite = Sprites[SPR_GRENADE];
+    if (!sprite)
+        return;
+    for (const grenade_struct& g : Grenades) {
+        if (!CellLit(g.cell))
+            continue;
+        int frame = std::clamp((int)g.height / 24, 0, sprite->GetFrames() - 1);
+        sprite->SetFrame(frame);
+        sprite->RenderEx(ScreenX(g.x), ScreenY(g.y), g.rotation, 1.0f);
+    }
 }
 
 static void DrawDarkness()
@@ -191,7 +214,7 @@ void DrawWorld(float mx, float my)
     DrawPerson(PlayerLegsAnim.get(), PlayerHandsAnim.get(), PlayerHeadAnim.get(), PlayerX, PlayerY, PlayerAngle);
     DrawPopupNumber();
     DrawObjectLayer(visible, true);
-    // The grenades in flight are drawn here.
+    DrawGrenades();
     DrawFloorCards();
     DrawEffects();
     DrawDarkness();

@@ -2,6 +2,7 @@
 #include "assets/catalogue.h"
 #include "foes/effects.h"
 #include "foes/enemies.h"
+#include "foes/grenades.h"
 #include "player/body.h"
 #include "player/movement.h"
 #include "player/weapons.h"
@@ -128,6 +129,8 @@ void DumpPlayer(json_writer_struct& w)
     JsonInt(w, "ActionInterrupt", ActionInterrupt);
     JsonInt(w, "Dead", Dead);
     JsonInt(w, "StruckObject", StruckObject);
+    JsonInt(w, "WeaponChanged", WeaponChanged);
+    JsonInt(w, "ShotNoise", ShotNoise);
     JsonBeginObject(w, "Checkpoint");
     DumpLasting(w, Checkpoint);
     JsonInt(w, "step", Checkpoint.step);
@@ -187,6 +190,29 @@ static void DumpEnemyList(json_writer_struct& w, const char* key, const std::vec
     JsonEndArray(w);
 }
 
+static void DumpGrenades(json_writer_struct& w)
+{
+    JsonBeginArray(w, "Grenades");
+    for (const grenade_struct& g : Grenades) {
+        JsonBeginObject(w);
+        JsonFloat(w, "x", g.x);
+        JsonFloat(w, "y", g.y);
+        JsonFloat(w, "direction", g.direction);
+        JsonFloat(w, "speed", g.speed);
+        JsonFloat(w, "climb", g.climb);
+        JsonFloat(w, "climb_change", g.climb_change);
+        JsonFloat(w, "height", g.height);
+        JsonFloat(w, "vx", g.vx);
+        JsonFloat(w, "vy", g.vy);
+        JsonFloat(w, "fuse", g.fuse);
+        JsonFloat(w, "rotation", g.rotation);
+        JsonFloat(w, "spin", g.spin);
+        JsonInt(w, "cell", g.cell);
+        JsonEndObject(w);
+    }
+    JsonEndArray(w);
+}
+
 void DumpFoes(json_writer_struct& w)
 {
     JsonInt(w, "ShotNoise", ShotNoise);
@@ -204,4 +230,5 @@ void DumpFoes(json_writer_struct& w)
         JsonEndObject(w);
     }
     JsonEndArray(w);
+    DumpGrenades(w);
 }
