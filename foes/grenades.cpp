@@ -104,8 +104,9 @@ static void ContactWithin(grenade_struct& g, const object_struct& o)
     const object_type_struct& type = ObjectTypeOf(o);
     float size = (float)type.size;
     if (Furniture(type.kind) && Falling(g, size)) {
+        float below = g.height;
         FloorBounce(g, 0.1f, true);
-        g.height = 2 * size - g.height;
+        g.height = 2 * size - below;  // mirrored about the top, not the floor
     } else if (type.kind == KIND_DOOR && o.door_state >= DOOR_OPENING && Falling(g, 0)) {
         FloorBounce(g, 0.1f, true);
     }
