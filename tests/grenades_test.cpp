@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 #include "foes/effects.h"
 #include "foes/enemies.h"
@@ -13,6 +14,8 @@
 #include "player/movement.h"
 #include "screens/world_draw.h"
 #include "tests/support/fake_engine.h"
+#include "tests/support/runner.h"
+#include "tests/support/temp_dir.h"
 #include "tests/support/test_catalogue.h"
 #include "world/storey.h"
 
@@ -268,4 +271,84 @@ TEST_F(GrenadeFixture, OnlyGrenadesInLitCellsAreDrawnWithAFrameByHeight)
     EXPECT_NEAR(drawn[0].v[0].tx, 5 * 24 / 144.0f, 1e-5);  // the highest frame there is
     EXPECT_NEAR(drawn[1].v[0].tx, 0, 1e-5);
     EXPECT_NEAR(drawn[1].v[0].x, 500 + 400 - CameraX, 1e-3);
+}
+
+// The game's own data with a scratch storey compiled from a map: an open
+// floor, three office workers (one life each) penned in by potted plants
+// around a chair, the player four cells to the west.
+static const char PenMap[] =
+    "size 20 15\n"
+    "legend\n"
+    ". floor CarpetGrey\n"
+    "f object Plant\n"
+    "c object Chair\n"
+    "@ start\n"
+    "! lift\n"
+    "1 enemy preset 1 lives 1\n"
+    "floors\n"
+    "....................\n....................\n....................\n....................\n"
+    "....................\n....................\n....................\n....................\n"
+    "....................\n....................\n....................\n....................\n"
+    "....................\n....................\n....................\n"
+    "objects\n"
+    "\n\n\n\n\n"
+    "      fffffff\n"
+    "      f  c  f\n"
+    "      f     f\n"
+    "      f     f\n"
+    "      fffffff\n"
+    "\n\n\n\n\n"
+    "marks\n"
+    "\n !\n\n\n\n\n"
+    "        1 1\n"
+    "    @\n"
+    "         1\n"
+    "\n\n\n\n\n\n";
+
+static void LinkGameData(const std::string& dir)
+{
+    namespace fs = std::filesystem;
+    fs::create_directories(dir + "/data");
+    for (const fs::directory_entry& f : fs::directory_iterator(QUARVEL_SOURCE_DIR "/data"))
+        if (f.path().filename() != "temp.lvl")
+            fs::create_symlink(f.path(), dir + "/data/" + f.path().filename().string());
+    fs::create_directory_symlink(QUARVEL_SOURCE_DIR "/sound", dir + "/sound");
+}
+
+static int Count(const std::string& text, const std::string& what)
+{
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        n++;
+    return n;
+}
+
+TEST(GrenadeScene, AGrenadeThrownIntoAPenKillsItsThreeWorkersAndBreaksFurniture)
+{
+#ifndef QUARVEL_LEVELC
+    GTEST_SKIP() << "the level compiler is not built";
+#else
+    TempDir dir;
+    LinkGameData(dir.path);
+    dir.Write("kresk", "");
+    dir.Write("pen.map", PenMap);
+    std::string compile = std::string("cd '") + dir.path + "' && '" + QUARVEL_LEVELC + "' pen.map data/temp.lvl >/dev/null";
+    ASSERT_EQ(system(compile.c_str()), 0);
+    // The developer kit, the grenade in hand, a throw over the plants at
+    // the pen's middle, then a walk away from the blast.
+    std::string script = dir.Write("in.txt",
+                                   "0 mouse 360 300\n5 down TAB\n6 up TAB\n10 down 3\n11 up 3\n"
+                                   "20 down LBUTTON\n21 up LBUTTON\n70 down A\n110 up A\n");
+    RunnerResult r = RunSim(dir.path, {"--frames", "450", "--input", script});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    ASSERT_EQ(Count(r.dump, "sound/grenade-explosion-1.mp3"), 1) << r.output;
+    EXPECT_EQ(Count(r.dump, "\"dead\": false"), 0);
+    EXPECT_EQ(Count(r.dump, "\"dead\": true"), 3);
+    size_t objects = r.dump.find("\"Objects\": [");
+    std::string placed = r.dump.substr(objects, r.dump.find("\"DoorList\"") - objects);
+    EXPECT_GT(Count(placed, "Wreck\""), 0);
+    size_t points = r.dump.find("\"BonusPoints\": ");
+    ASSERT_NE(points, std::string::npos);
+    EXPECT_GT(atoi(r.dump.c_str() + points + 15), 3);
+#endif
 }
