@@ -339,7 +339,7 @@ TEST(GrenadeScene, AGrenadeThrownIntoAPenKillsItsThreeWorkersAndBreaksFurniture)
     std::string script = dir.Write("in.txt",
                                    "0 mouse 360 300\n5 down TAB\n6 up TAB\n10 down 3\n11 up 3\n"
                                    "20 down LBUTTON\n21 up LBUTTON\n70 down A\n110 up A\n");
-    RunnerResult r = RunSim(dir.path, {"--frames", "450", "--input", script});
+    RunnerResult r = RunSim(dir.path, {"--frames", "300", "--input", script});
     ASSERT_EQ(r.exitCode, 0) << r.output;
     ASSERT_EQ(Count(r.dump, "sound/grenade-explosion-1.mp3"), 1) << r.output;
     EXPECT_EQ(Count(r.dump, "\"dead\": false"), 0);
