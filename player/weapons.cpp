@@ -81,7 +81,8 @@ static void EndAction()
 
 // --- aiming
 
-float GunHeight()
+// The muzzle's height above the floor.
+static float GunHeight()
 {
     return Crouching ? 60.0f : 80.0f;
 }
@@ -235,6 +236,7 @@ static void ReloadAnotherCycle(int sound, int fromFrame)
         PlayerHandsAnim->SetFrame(fromFrame);
 }
 
+// One unit of spare ammunition goes; the gun then holds rounds.
 static void TakeFromReserve(int16_t& loaded, int rounds)
 {
     loaded = (int16_t)rounds;

@@ -13,8 +13,6 @@ extern uint8_t ShotNoise;      // the player fired this frame; enemies hear it
 // and weapon keys are read.
 void HandsFrame();
 
-// Height above the floor of the gun's muzzle: lower when crouching.
-float GunHeight();
 // Height change per pixel of a bullet from the muzzle to what the mouse
 // points at: the top of the object in the aim cell (capped), or a standing
 // man's chest. A repeated rifle shot aims higher.
