@@ -124,10 +124,17 @@ static void ContactEntering(grenade_struct& g, const object_struct& o, bool acro
         SideBounce(g, 1.0f, acrossColumn, acrossRow);
 }
 
+// Rugs, papers and other flat things lie on the floor: a grenade lands on
+// them as on the floor itself rather than sinking through.
+static bool LiesFlat(int kind)
+{
+    return kind != KIND_WALL && kind != KIND_DOOR && !Furniture(kind);
+}
+
 static void Contact(grenade_struct& g, int oldColumn, int oldRow, int column, int row)
 {
     int o = ObjectMap[g.cell];
-    if (o < 0) {
+    if (o < 0 || LiesFlat(ObjectTypeOf(Objects[o]).kind)) {
         if (Falling(g, 0))
             FloorBounce(g, 1.0f, g.speed > 10);
     } else if (column == oldColumn && row == oldRow) {

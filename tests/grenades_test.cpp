@@ -105,6 +105,14 @@ TEST_F(GrenadeFixture, AThrowOfTwoHundredPixelsPeaksAt120AndLandsAtTheAim)
     EXPECT_FLOAT_EQ(G().speed, 50);
     EXPECT_LT(G().climb, hop);
     EXPECT_NEAR(G().y, 300, 1e-3);
+
+    // On a rug it lands as on the floor, rather than sinking through.
+    Grenades.clear();
+    AddObject(MakeObject(T_RUG, 0), 7, 7, false);  // 80 x 80 from (280, 280)
+    ThrowGrenade(100, 300, 300, 300);
+    ASSERT_TRUE(UntilBounce());
+    EXPECT_NEAR(G().x, 300, 4);
+    EXPECT_GE(G().height, 0);
 }
 
 TEST_F(GrenadeFixture, AWallOneCellAwayTurnsItBackAcrossTheEdgeItCrossed)
