@@ -153,7 +153,6 @@ static void ExpectAfterStep(const std::string& dump, int s)
 
 TEST(CampaignFlow, TheWholeCampaignWithAPlayersKeysAndMouse)
 {
-    GTEST_SKIP() << "waits for the lift";
     TempDir dir;
     LinkGameData(dir);
     ASSERT_TRUE(CompileStandInStoreys(dir));

@@ -523,24 +523,9 @@ TEST_F(HandsFixture, TheLiftAreaReachesTwoCellsPastTheLiftAndOneBefore)
     CampaignStep = 0;
 }
 
-TEST_F(HandsFixture, TheLiftLeadsOnToTheNextStorey)
-{
-    TempDir dir;
-    ChangeDir in(dir.path);
-    CampaignStep = 3;
-    GameStage = STAGE_PLAY;
-    PlayerCellX = LiftX, PlayerCellY = LiftY;
-    Tap(HGEK_SPACE);
-    EXPECT_EQ(CampaignStep, 4);
-    EXPECT_EQ(GameStage, STAGE_LEVEL_INTRO);
-    EXPECT_EQ(Checkpoint.Health, Health);  // taken with the health the lift gave
-    EXPECT_EQ(Checkpoint.step, 3);
-    CampaignStep = 0;
-}
-
-// A storey written to a scratch folder: 12 x 12, the lift at (8, 8), the
+// A storey written to the scratch folder's data: 12 x 12, the lift at (8, 8), the
 // player starting at start, the lift card on the floor or not at all.
-static void WriteStorey(const TempDir& dir, int startX, int startY, bool liftCard)
+static void WriteStorey(const TempDir& dir, const std::string& name, int startX, int startY, bool liftCard)
 {
     ResetStoreyGrid(12, 12);
     PlayerStartX = startX, PlayerStartY = startY;
@@ -550,14 +535,31 @@ static void WriteStorey(const TempDir& dir, int startX, int startY, bool liftCar
     if (liftCard)
         CardCell[CARD_LIFT] = {1, 10};
     std::filesystem::create_directories(dir.path + "/data");
-    ASSERT_TRUE(WriteLevelFile(dir.path + "/data/s.lvl"));
+    ASSERT_TRUE(WriteLevelFile(dir.path + "/data/" + name));
+}
+
+TEST_F(HandsFixture, TheLiftLeadsOnToTheNextStorey)
+{
+    TempDir dir;
+    ChangeDir in(dir.path);
+    WriteStorey(dir, "2.lvl", 1, 1, true);  // also the storey being played
+    CampaignStep = 3;  // the step that leaves the first storey
+    GameStage = STAGE_PLAY;
+    PlayerCellX = LiftX, PlayerCellY = LiftY;
+    Tap(HGEK_SPACE);
+    EXPECT_EQ(CampaignStep, 4);
+    EXPECT_EQ(GameStage, STAGE_LEVEL_INTRO);
+    EXPECT_EQ(StoreyNumber, 2);
+    EXPECT_EQ(Checkpoint.Health, Health);  // taken with the health the lift gave
+    EXPECT_EQ(Checkpoint.step, 3);
+    CampaignStep = 0;
 }
 
 TEST_F(HandsFixture, AStoreyWithoutALiftCardCanBeLeftAtOnceFromItsStart)
 {
     TempDir dir;
     ChangeDir in(dir.path);
-    WriteStorey(dir, 9, 9, false);
+    WriteStorey(dir, "s.lvl", 9, 9, false);
     PlayerCellX = PlayerCellY = 0;
     ASSERT_TRUE(LoadLevel("s.lvl"));
     EXPECT_EQ(PlayerCellX, 9);
@@ -570,7 +572,7 @@ TEST_F(HandsFixture, AStoreyWithoutALiftCardCanBeLeftAtOnceFromItsStart)
 
     // The previous storey's cell is not taken for the new one's on its
     // first frame: standing in the lift area before the load is no way out.
-    WriteStorey(dir, 1, 1, false);
+    WriteStorey(dir, "s.lvl", 1, 1, false);
     int health = Health;
     PlayerCellX = PlayerCellY = 8;
     ASSERT_TRUE(LoadLevel("s.lvl"));
