@@ -283,7 +283,7 @@ TEST_F(GrenadeFixture, OnlyGrenadesInLitCellsAreDrawnWithAFrameByHeight)
 
 // The game's own data with a scratch storey compiled from a map: an open
 // floor, three office workers (one life each) penned in by potted plants
-// around a chair, the player four cells to the west.
+// around a chair, the player four cells west of the pen's middle.
 static const char PenMap[] =
     "size 20 15\n"
     "legend\n"
@@ -300,16 +300,16 @@ static const char PenMap[] =
     "....................\n....................\n....................\n"
     "objects\n"
     "\n\n\n\n\n"
-    "      fffffff\n"
-    "      f  c  f\n"
-    "      f     f\n"
-    "      f     f\n"
-    "      fffffff\n"
+    "       fffff\n"
+    "       f c f\n"
+    "       f   f\n"
+    "       f   f\n"
+    "       fffff\n"
     "\n\n\n\n\n"
     "marks\n"
     "\n !\n\n\n\n\n"
     "        1 1\n"
-    "    @\n"
+    "     @\n"
     "         1\n"
     "\n\n\n\n\n\n";
 
@@ -342,11 +342,11 @@ TEST(GrenadeScene, AGrenadeThrownIntoAPenKillsItsThreeWorkersAndBreaksFurniture)
     dir.Write("pen.map", PenMap);
     std::string compile = std::string("cd '") + dir.path + "' && '" + QUARVEL_LEVELC + "' pen.map data/temp.lvl >/dev/null";
     ASSERT_EQ(system(compile.c_str()), 0);
-    // The developer kit, the grenade in hand, a throw over the plants at
-    // the pen's middle, then a walk away from the blast.
+    // The developer kit, the grenade in hand, a throw over the plants into
+    // the pen's middle, then a walk away from the blast and down.
     std::string script = dir.Write("in.txt",
-                                   "0 mouse 360 300\n5 down TAB\n6 up TAB\n10 down 3\n11 up 3\n"
-                                   "20 down LBUTTON\n21 up LBUTTON\n70 down A\n110 up A\n");
+                                   "0 mouse 380 300\n5 down TAB\n6 up TAB\n10 down 3\n11 up 3\n"
+                                   "20 down LBUTTON\n21 up LBUTTON\n70 down A\n200 down SHIFT\n");
     RunnerResult r = RunSim(dir.path, {"--frames", "300", "--input", script});
     ASSERT_EQ(r.exitCode, 0) << r.output;
     ASSERT_EQ(Count(r.dump, "sound/grenade-explosion-1.mp3"), 1) << r.output;
