@@ -130,7 +130,6 @@ void DumpPlayer(json_writer_struct& w)
     JsonInt(w, "Dead", Dead);
     JsonInt(w, "StruckObject", StruckObject);
     JsonInt(w, "WeaponChanged", WeaponChanged);
-    JsonInt(w, "ShotNoise", ShotNoise);
     JsonBeginObject(w, "Checkpoint");
     DumpLasting(w, Checkpoint);
     JsonInt(w, "step", Checkpoint.step);
