@@ -174,7 +174,11 @@ public:
     int wheel = 0;
     float mouseX = 0, mouseY = 0;
     size_t nextScriptEvent = 0;
-    FILE* recorder = nullptr;
+    // The recording of a played run: kept in memory and written whole
+    // (through a temporary file and a rename) every few seconds and at the end.
+    bool recording = false;
+    std::string recordPath, recordText;
+    int recordWrittenFrame = 0;
     float lastRecordedMouseX = -1, lastRecordedMouseY = -1;
     void ClearFrameInput();
     void PressKey(int key);
@@ -184,4 +188,5 @@ public:
     void OpenRecorder();
     void RecordInput(const InputEvent& e);
     void RecordFrameEnd(float dt);
+    void WriteRecording();
 };

@@ -6,6 +6,7 @@
 
 #include "engine/keys.h"
 #include "engine/sdl_engine.h"
+#include "engine/paths.h"
 
 void SdlEngine::ClearFrameInput()
 {
@@ -115,29 +116,39 @@ void SdlEngine::ApplyScriptEvents(float* dt)
     }
 }
 
+const int RecordingWriteFrames = 600;  // about ten seconds of play
+
 void SdlEngine::OpenRecorder()
 {
     const char* path = getenv("QUARVEL_RECORD");
     if (!path || !*path)
         return;
-    recorder = fopen(path, "w");
-    if (!recorder) {
-        System_Log("Can't record input into %s", path);
-        return;
-    }
-    fprintf(recorder, "# Quarvel input recording: replay with quarvel-sim --input %s\n", path);
+    recording = true;
+    recordPath = path;
+    recordText = std::string("# Quarvel input recording: replay with quarvel-sim --input ") + path + "\n";
+    WriteRecording();
+}
+
+void SdlEngine::WriteRecording()
+{
+    if (recording && !WriteWholeFile(recordPath, recordText))
+        System_Log("Can't record input into %s", recordPath.c_str());
+    recordWrittenFrame = frameIndex;
 }
 
 void SdlEngine::RecordInput(const InputEvent& e)
 {
-    if (recorder)
-        fprintf(recorder, "%s\n", FormatInputEvent(e).c_str());
+    if (recording)
+        recordText += FormatInputEvent(e) + "\n";
 }
 
 void SdlEngine::RecordFrameEnd(float dt)
 {
-    if (recorder)
-        RecordInput({.frame = frameIndex, .kind = INPUT_DT, .dt = dt});
+    if (!recording)
+        return;
+    RecordInput({.frame = frameIndex, .kind = INPUT_DT, .dt = dt});
+    if (frameIndex - recordWrittenFrame >= RecordingWriteFrames)
+        WriteRecording();
 }
 
 void SdlEngine::Input_GetMousePos(float* x, float* y)

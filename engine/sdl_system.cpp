@@ -106,9 +106,9 @@ void SdlEngine::System_Shutdown()
 {
     if (!initiated)
         return;
-    if (recorder) {
-        fclose(recorder);
-        recorder = nullptr;
+    if (recording) {
+        WriteRecording();
+        recording = false;
     }
     ShutdownAudio();
     ShutdownGraphics();
@@ -361,8 +361,7 @@ void SdlEngine::Random_Seed(int seed)
     uint32_t s = (uint32_t)seed;
     if (seed == 0) {
         s = headless ? sim.seed : (uint32_t)time(nullptr) ^ (uint32_t)SDL_GetPerformanceCounter();
-        if (recorder)
-            RecordInput({.frame = 0, .kind = INPUT_SEED, .seed = s});
+        RecordInput({.frame = 0, .kind = INPUT_SEED, .seed = s});
     }
     randomState = s * 2654435761u + 0x9E3779B9u;
     if (randomState == 0)
