@@ -29,19 +29,6 @@ static const char StandInMap[] =
     "marks\n"
     "\n\n Sc L\n\n\n";
 
-// The game's own data, linked into the test's folder, with the storeys left
-// out: the test brings its own.
-static void LinkGameData(const TempDir& dir)
-{
-    fs::create_directories(dir.path + "/data");
-    for (const fs::directory_entry& e : fs::directory_iterator(QUARVEL_SOURCE_DIR "/data")) {
-        std::string name = e.path().filename().string();
-        if (e.path().extension() != ".lvl" && name != "save")
-            fs::create_symlink(e.path(), dir.path + "/data/" + name);
-    }
-    fs::create_directory_symlink(QUARVEL_SOURCE_DIR "/sound", dir.path + "/sound");
-}
-
 static bool CompileStandInStoreys(const TempDir& dir)
 {
     dir.Write("standin.map", StandInMap);
@@ -154,7 +141,7 @@ static void ExpectAfterStep(const std::string& dump, int s)
 TEST(CampaignFlow, TheWholeCampaignWithAPlayersKeysAndMouse)
 {
     TempDir dir;
-    LinkGameData(dir);
+    LinkGameData(dir.path);
     ASSERT_TRUE(CompileStandInStoreys(dir));
     script_struct script = PlayTheCampaign();
     dir.Write("play.txt", script.text);

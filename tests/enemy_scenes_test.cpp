@@ -45,11 +45,7 @@ struct EnemyScene : ::testing::Test {
     // storey and switches developer mode on.
     void Build(const std::string& map)
     {
-        fs::create_directories(dir.path + "/data");
-        for (const fs::directory_entry& f : fs::directory_iterator(QUARVEL_SOURCE_DIR "/data"))
-            if (f.path().filename() != "temp.lvl")
-                fs::create_symlink(f.path(), fs::path(dir.path) / "data" / f.path().filename());
-        fs::create_directory_symlink(QUARVEL_SOURCE_DIR "/sound", dir.path + "/sound");
+        LinkGameData(dir.path);
         dir.Write("kresk", "");
         std::string source = dir.Write("room.map", map);
         std::string cmd = std::string("cd '") + QUARVEL_SOURCE_DIR + "' && '" + QUARVEL_LEVELC + "' '" + source +

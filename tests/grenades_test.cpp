@@ -313,16 +313,6 @@ static const char PenMap[] =
     "         1\n"
     "\n\n\n\n\n\n";
 
-static void LinkGameData(const std::string& dir)
-{
-    namespace fs = std::filesystem;
-    fs::create_directories(dir + "/data");
-    for (const fs::directory_entry& f : fs::directory_iterator(QUARVEL_SOURCE_DIR "/data"))
-        if (f.path().filename() != "temp.lvl")
-            fs::create_symlink(f.path(), dir + "/data/" + f.path().filename().string());
-    fs::create_directory_symlink(QUARVEL_SOURCE_DIR "/sound", dir + "/sound");
-}
-
 static int Count(const std::string& text, const std::string& what)
 {
     int n = 0;

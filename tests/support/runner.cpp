@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "tests/support/temp_dir.h"
 
@@ -13,6 +14,19 @@ static std::string Quote(const std::string& s)
     for (char c : s)
         out += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return out + "'";
+}
+
+void LinkGameData(const std::string& dir, bool withStoreys)
+{
+    namespace fs = std::filesystem;
+    fs::create_directories(dir + "/data");
+    for (const fs::directory_entry& f : fs::directory_iterator(QUARVEL_SOURCE_DIR "/data")) {
+        std::string name = f.path().filename().string();
+        bool storey = f.path().extension() == ".lvl";
+        if (name != "save" && (withStoreys || !storey))
+            fs::create_symlink(f.path(), dir + "/data/" + name);
+    }
+    fs::create_directory_symlink(QUARVEL_SOURCE_DIR "/sound", dir + "/sound");
 }
 
 RunnerResult RunSim(const std::string& workdir, const std::vector<std::string>& args)

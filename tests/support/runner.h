@@ -10,6 +10,10 @@ struct RunnerResult {
     std::string dump;    // the JSON dump, if one was asked for
 };
 
+// Links the shipped data/ and sound/ into dir (a scratch folder the runner
+// plays in). The storeys come along only withStoreys; the save never does.
+void LinkGameData(const std::string& dir, bool withStoreys = false);
+
 // Runs quarvel-sim with the given arguments in workdir; "--dump" is added.
 RunnerResult RunSim(const std::string& workdir, const std::vector<std::string>& args);
 
