@@ -1,5 +1,6 @@
 #include "assets/atlas.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 
@@ -11,11 +12,25 @@ std::vector<apg_tex_struct> AtlasTextures;
 std::string AtlasProjectName;
 atlas_ref_struct LastAtlasAnimation = {false, 0, 0};
 
-// Counts in a project are never negative; a damaged file must not make them so.
+// Counts in a project are never negative, and never more than its file can
+// describe: every texture and animation has a section of its own and every
+// property name a key, so a damaged count (a billion animations) is cut to
+// that instead of hanging the start-up.
+static int CountLimit = 0;
+
 static int ReadCount(const std::string& section, const char* key)
 {
     int n = hge->Ini_GetInt(section.c_str(), key, 0);
-    return n < 0 ? 0 : n;
+    return n < 0 ? 0 : n > CountLimit ? CountLimit : n;
+}
+
+static void LimitCountsByFile(const std::string& iniName)
+{
+    const IniFile& ini = CachedIni(iniName);
+    size_t keys = 0;
+    for (const IniSection& s : ini.sections)
+        keys += s.keys.size();
+    CountLimit = (int)std::min<size_t>(std::max(ini.sections.size(), keys), 1 << 30);
 }
 
 static std::vector<std::string> ReadNumberedKeys(const std::string& section, int count)
@@ -58,9 +73,10 @@ static apg_tex_struct ReadTexture(int i)
     return t;
 }
 
-// Reads the project from the engine's current INI file.
-static void ReadAtlasProject()
+// Reads the project from the engine's current INI file, of that name.
+static void ReadAtlasProject(const std::string& iniName)
 {
+    LimitCountsByFile(iniName);
     AtlasProjectName = hge->Ini_GetString("System", "apg_project_name", "Error");
     int count = ReadCount("System", "apg_project_size");
     for (int i = 0; i < count; i++)
@@ -73,7 +89,7 @@ void LoadAtlasProject(const std::string& file)
         return;
     ClearAtlasProject();
     hge->System_SetState(HGE_INIFILE, file.c_str());
-    ReadAtlasProject();
+    ReadAtlasProject(file);
 }
 
 void UseIniText(const std::string& text)
@@ -86,7 +102,7 @@ void LoadAtlasProjectText(const std::string& text)
 {
     ClearAtlasProject();
     UseIniText(text);
-    ReadAtlasProject();
+    ReadAtlasProject(MemoryIniName);
 }
 
 void ClearAtlasProject()

@@ -142,6 +142,22 @@ TEST_F(CatalogueFixture, NegativeCountsReadAsNothing)
     EXPECT_TRUE(AtlasTextures[0].property_names.empty());
 }
 
+// A damaged count must not make the start-up build a billion animations:
+// counts are cut to what the file's sections and keys can describe.
+TEST_F(CatalogueFixture, CountsBeyondWhatTheFileHoldsAreCut)
+{
+    dir.Write("data/qvl.apg", "[System]\napg_project_size=2000000000\n"
+                              "[0]\ntex_name=data/a.png\ntex_size=2000000000\npr_size=2000000000\n0=Type\n"
+                              "[0_0]\nname=Desk\n0=0\n");
+    Texture("data/a.png", 8, 8);
+    LoadAtlasProject("data/qvl.apg");
+    ASSERT_LE(AtlasTextures.size(), 8u);
+    EXPECT_LE(AtlasTextures[0].animations.size(), 8u);
+    EXPECT_LE(AtlasTextures[0].property_names.size(), 8u);
+    EXPECT_NE(FindAtlasAnimation("Desk"), nullptr);
+    EXPECT_EQ(GetAtlasProperty("Desk", "Type", "?"), "0");
+}
+
 static const char SmallProject[] =
     "[System]\napg_project_size=1\n"
     "[0]\ntex_name=data/a.png\ntex_size=3\npr_size=5\n0=Type\n1=Count\n2=Size\n3=Width\n4=Height\n"
