@@ -169,26 +169,12 @@ static bool HitsObject(const bullet_struct& b, const object_type_struct& t)
     return b.height < t.size && hge->Random_Int(0, 100) < t.hit_chance;
 }
 
-static void SpawnDebris(const object_struct& o, float delay)
-{
-    int w, h;
-    ObjectFootprint(o, &w, &h);
-    for (int a = 0; a < w; a++) {
-        for (int c = 0; c < h; c++) {
-            float x = (o.cell_x + 0.5f + a) * CellWidth + hge->Random_Float(-4, 4);
-            float y = (o.cell_y + 0.5f + c) * CellHeight + hge->Random_Float(-4, 4);
-            float angle = hge->Random_Float(0, 2 * Pi);
-            SpawnEffect(x, y, angle, delay + hge->Random_Float(0, 0.1f), SPR_DEBRIS);
-        }
-    }
-}
-
 // Any hit breaks a breakable object, whatever hit points it has left.
 static void BreakFurniture(bullet_struct& b, int o)
 {
     bool vanishes = ObjectTypeOf(Objects[o]).remains.empty();
     int d = hge->Random_Int(1, b.power);
-    SpawnDebris(Objects[o], b.delay);
+    SpawnDebris(Objects[o], 4, b.delay);
     b.power -= d;
     BreakObject(o);
     if (vanishes)

@@ -1,5 +1,8 @@
 #include "foes/effects.h"
 
+#include <cmath>
+
+#include "frame/program.h"
 #include "frame/resources.h"
 #include "world/storey.h"
 
@@ -18,6 +21,20 @@ void SpawnEffect(float x, float y, float angle, float delay, int kind)
     e.cell = CellIndex((int)x / CellWidth, (int)y / CellHeight);
     e.anim.reset(CopyAnimation(Sprites[kind]));
     Effects.push_back(std::move(e));
+}
+
+void SpawnDebris(const object_struct& o, float scatter, float delay)
+{
+    int w, h;
+    ObjectFootprint(o, &w, &h);
+    for (int i = 0; i < w; i++) {
+        for (int j = 0; j < h; j++) {
+            float x = (o.cell_x + 0.5f + i) * CellWidth + hge->Random_Float(-scatter, scatter);
+            float y = (o.cell_y + 0.5f + j) * CellHeight + hge->Random_Float(-scatter, scatter);
+            float angle = hge->Random_Float(0, 2 * (float)M_PI);
+            SpawnEffect(x, y, angle, delay + hge->Random_Float(0, 0.1f), SPR_DEBRIS);
+        }
+    }
 }
 
 void UpdateEffects(float dt)

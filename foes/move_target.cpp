@@ -62,14 +62,7 @@ static void MarkReachableCells(int x, int y, const cell_rect_struct& w)
 {
     ClearReachMarks();
     MarkCell(x, y);
-    for (int c = w.MinCol; c <= w.MaxCol; c++) {
-        MarkLine(x, y, c, w.MaxRow);
-        MarkLine(x, y, c, w.MinRow);
-    }
-    for (int r = w.MinRow; r <= w.MaxRow; r++) {
-        MarkLine(x, y, w.MinCol, r);
-        MarkLine(x, y, w.MaxCol, r);
-    }
+    ForEachBorderCell(w.MinCol, w.MinRow, w.MaxCol, w.MaxRow, [&](int tx, int ty) { MarkLine(x, y, tx, ty); });
     Marked = {std::min(x, w.MinCol), std::min(y, w.MinRow), std::max(x, w.MaxCol), std::max(y, w.MaxRow)};
 }
 

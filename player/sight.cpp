@@ -74,12 +74,6 @@ void UpdateLightMap()
         return;
     SetCellLight(CellIndex(PlayerCellX, PlayerCellY), 255);
     const cell_rect_struct& v = VisibleCells;
-    for (int x = v.MinCol; x <= v.MaxCol; x++) {
-        CastSightRay(PlayerCellX, PlayerCellY, x, v.MaxRow);
-        CastSightRay(PlayerCellX, PlayerCellY, x, v.MinRow);
-    }
-    for (int y = v.MinRow; y <= v.MaxRow; y++) {
-        CastSightRay(PlayerCellX, PlayerCellY, v.MinCol, y);
-        CastSightRay(PlayerCellX, PlayerCellY, v.MaxCol, y);
-    }
+    ForEachBorderCell(v.MinCol, v.MinRow, v.MaxCol, v.MaxRow,
+                      [](int x, int y) { CastSightRay(PlayerCellX, PlayerCellY, x, y); });
 }

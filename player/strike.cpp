@@ -84,28 +84,13 @@ int FindStruckObject()
     return -1;
 }
 
-// One puff of debris over every cell the object covers.
-static void SpawnDebris(const object_struct& o)
-{
-    int w, h;
-    ObjectFootprint(o, &w, &h);
-    for (int i = 0; i < w; i++) {
-        for (int j = 0; j < h; j++) {
-            float x = (o.cell_x + 0.5f + i) * CellWidth + hge->Random_Float(-2, 2);
-            float y = (o.cell_y + 0.5f + j) * CellHeight + hge->Random_Float(-2, 2);
-            float angle = hge->Random_Float(0, 2 * (float)M_PI);
-            SpawnEffect(x, y, angle, hge->Random_Float(0, 0.1f), SPR_DEBRIS);
-        }
-    }
-}
-
 // One blow breaks any breakable object, however many hit points it has.
 static void BreakStruckObject()
 {
     StruckObject = FindStruckObject();
     if (StruckObject < 0)
         return;
-    SpawnDebris(Objects[StruckObject]);
+    SpawnDebris(Objects[StruckObject], 2, 0);
     BreakObject(StruckObject);
     StruckObject = -1;
     BonusPopupTime = 2.0f;

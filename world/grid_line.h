@@ -21,3 +21,19 @@ inline void GridLineCell(int x0, int y0, int x1, int y1, int k, int n, int* cx, 
     *cx = (int)ceilf(x0 + k * (float)(x1 - x0) / n - 0.5f);
     *cy = (int)ceilf(y0 + k * (float)(y1 - y0) / n - 0.5f);
 }
+
+// Every cell on the border of a rectangle, in the order sight and reach are
+// cast from a cell: each column's bottom then top cell, left to right, then
+// each row's left then right cell, top to bottom (corners come twice).
+template <typename F>
+inline void ForEachBorderCell(int minCol, int minRow, int maxCol, int maxRow, F f)
+{
+    for (int x = minCol; x <= maxCol; x++) {
+        f(x, maxRow);
+        f(x, minRow);
+    }
+    for (int y = minRow; y <= maxRow; y++) {
+        f(minCol, y);
+        f(maxCol, y);
+    }
+}
