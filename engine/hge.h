@@ -142,6 +142,20 @@ public:
     virtual bool Input_GetKeyState(int key) = 0;
     virtual int Input_GetKey() = 0;
 
+    // Desktop conveniences the game asks for by its own state.
+    // Keeps the mouse inside the window while on; whenever the window loses
+    // the focus the mouse goes free all the same.
+    virtual void Input_ConfineMouse(bool on) = 0;
+    // How a gamepad drives the frames that follow. In play (on) its right
+    // stick puts the mouse at distance from (x, y), the player's place in
+    // the picture, in the direction the stick was last pushed; otherwise its
+    // sticks move the mouse like a pointer.
+    virtual void Input_SetPadPlay(bool on, float x, float y, float distance) = 0;
+    // Saves the picture of this frame, once it is drawn, as a new PNG named
+    // after the date and time in folder (made when missing), never over an
+    // existing file, and logs its name.
+    virtual void System_Snapshot(const char* folder) = 0;
+
     virtual bool Gfx_BeginScene(HTARGET target = 0) = 0;
     virtual void Gfx_EndScene() = 0;
     virtual void Gfx_Clear(uint32_t color) = 0;

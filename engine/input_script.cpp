@@ -4,16 +4,25 @@
 #include <cstdio>
 #include <sstream>
 
+#include "engine/gamepad.h"
 #include "engine/hge.h"
 
 static const struct {
     const char* name;
     int code;
 } NamedKeys[] = {
-    {"SPACE", HGEK_SPACE},     {"ESCAPE", HGEK_ESCAPE},   {"ENTER", HGEK_ENTER},
-    {"TAB", HGEK_TAB},         {"SHIFT", HGEK_SHIFT},     {"CTRL", HGEK_CTRL},
-    {"ALT", HGEK_ALT},         {"DELETE", HGEK_DELETE},   {"LBUTTON", HGEK_LBUTTON},
-    {"RBUTTON", HGEK_RBUTTON}, {"MBUTTON", HGEK_MBUTTON},
+    {"SPACE", HGEK_SPACE},       {"ESCAPE", HGEK_ESCAPE},     {"ENTER", HGEK_ENTER},
+    {"TAB", HGEK_TAB},           {"SHIFT", HGEK_SHIFT},       {"CTRL", HGEK_CTRL},
+    {"ALT", HGEK_ALT},           {"DELETE", HGEK_DELETE},     {"LBUTTON", HGEK_LBUTTON},
+    {"RBUTTON", HGEK_RBUTTON},   {"MBUTTON", HGEK_MBUTTON},   {"BACKSPACE", HGEK_BACKSPACE},
+    {"PAUSE", HGEK_PAUSE},       {"CAPSLOCK", HGEK_CAPSLOCK}, {"PGUP", HGEK_PGUP},
+    {"PGDN", HGEK_PGDN},         {"END", HGEK_END},           {"HOME", HGEK_HOME},
+    {"LEFT", HGEK_LEFT},         {"UP", HGEK_UP},             {"RIGHT", HGEK_RIGHT},
+    {"DOWN", HGEK_DOWN},         {"INSERT", HGEK_INSERT},     {"SEMICOLON", 186},
+    {"EQUALS", 187},             {"COMMA", 188},              {"MINUS", 189},
+    {"PERIOD", 190},             {"SLASH", 191},              {"GRAVE", 192},
+    {"LBRACKET", 219},           {"BACKSLASH", 220},          {"RBRACKET", 221},
+    {"APOSTROPHE", 222},
 };
 
 static std::string Upper(std::string s)
@@ -33,6 +42,8 @@ int KeyCodeFromName(const std::string& name)
         if (f >= 1 && f <= 12 && n == "F" + std::to_string(f))
             return HGEK_F1 + f - 1;
     }
+    if (n.size() == 7 && n.compare(0, 6, "NUMPAD") == 0 && std::isdigit((unsigned char)n[6]))
+        return HGEK_NUMPAD0 + (n[6] - '0');
     for (const auto& k : NamedKeys)
         if (n == k.name)
             return k.code;
@@ -45,6 +56,8 @@ std::string KeyNameFromCode(int code)
         return std::string(1, (char)code);
     if (code >= HGEK_F1 && code < HGEK_F1 + 12)
         return "F" + std::to_string(code - HGEK_F1 + 1);
+    if (code >= HGEK_NUMPAD0 && code <= HGEK_NUMPAD0 + 9)
+        return "NUMPAD" + std::to_string(code - HGEK_NUMPAD0);
     for (const auto& k : NamedKeys)
         if (code == k.code)
             return k.name;
@@ -62,6 +75,38 @@ static bool ParseKey(const std::string& word, int* key)
     }
     *key = KeyCodeFromName(word);
     return *key != 0;
+}
+
+static bool ParsePadEvent(std::istringstream& in, InputEvent* e, std::string* why)
+{
+    std::string verb, name;
+    in >> verb;
+    verb = Upper(verb);
+    if (verb == "CONNECT" || verb == "DISCONNECT") {
+        e->kind = verb == "CONNECT" ? INPUT_PAD_CONNECT : INPUT_PAD_DISCONNECT;
+        return true;
+    }
+    if (verb == "DOWN" || verb == "UP") {
+        e->kind = verb == "DOWN" ? INPUT_PAD_DOWN : INPUT_PAD_UP;
+        in >> name;
+        e->padButton = PadButtonFromName(name);
+        *why = "unknown pad button '" + name + "'";
+        return e->padButton >= 0;
+    }
+    if (verb == "AXIS") {
+        e->kind = INPUT_PAD_AXIS;
+        in >> name;
+        e->padAxis = PadAxisFromName(name);
+        if (e->padAxis < 0) {
+            *why = "unknown pad axis '" + name + "'";
+            return false;
+        }
+        float low = e->padAxis >= PAD_LEFTTRIGGER ? 0.0f : -1.0f;
+        *why = "pad axis " + Upper(name) + " needs a value from " + (low < 0 ? "-1" : "0") + " to 1";
+        return (bool)(in >> e->value) && e->value >= low && e->value <= 1.0f;
+    }
+    *why = "unknown pad event '" + verb + "'";
+    return false;
 }
 
 static bool ParseEventLine(std::istringstream& in, InputEvent* e, std::string* why)
@@ -105,6 +150,9 @@ static bool ParseEventLine(std::istringstream& in, InputEvent* e, std::string* w
             return false;
         }
         e->seed = (uint32_t)v;
+    } else if (verb == "PAD") {
+        if (!ParsePadEvent(in, e, why))
+            return false;
     } else {
         *why = "unknown event '" + verb + "'";
         return false;
@@ -152,6 +200,13 @@ std::string FormatInputEvent(const InputEvent& e)
     case INPUT_WHEEL: return std::to_string(e.frame) + " wheel " + std::to_string(e.wheel);
     case INPUT_DT: snprintf(buf, sizeof buf, "%d dt %.9g", e.frame, e.dt); return buf;
     case INPUT_SEED: return std::to_string(e.frame) + " seed " + std::to_string(e.seed);
+    case INPUT_PAD_CONNECT: return std::to_string(e.frame) + " pad connect";
+    case INPUT_PAD_DISCONNECT: return std::to_string(e.frame) + " pad disconnect";
+    case INPUT_PAD_DOWN: return std::to_string(e.frame) + " pad down " + PadButtonName(e.padButton);
+    case INPUT_PAD_UP: return std::to_string(e.frame) + " pad up " + PadButtonName(e.padButton);
+    case INPUT_PAD_AXIS:
+        snprintf(buf, sizeof buf, "%d pad axis %s %g", e.frame, PadAxisName(e.padAxis).c_str(), e.value);
+        return buf;
     }
     return "";
 }

@@ -30,12 +30,18 @@ static bool Exists(const std::string& path)
     return stat(path.c_str(), &st) == 0;
 }
 
+static std::string Join(const std::string& dir, const std::string& entry)
+{
+    if (dir.empty())
+        return entry;
+    return dir.back() == '/' ? dir + entry : dir + "/" + entry;
+}
+
 // The entry of folder dir whose name equals part without regard to case, or
 // part itself when there is none (an exact match always wins).
 static std::string MatchEntry(const std::string& dir, const std::string& part)
 {
-    std::string exact = dir.empty() ? part : dir + "/" + part;
-    if (Exists(exact))
+    if (Exists(Join(dir, part)))
         return part;
     DIR* d = opendir(dir.empty() ? "." : dir.c_str());
     if (!d)
@@ -67,26 +73,80 @@ static std::vector<std::string> SplitPath(const std::string& name)
     return parts;
 }
 
-std::string ResolvePath(const std::string& name)
+static bool IsAbsolute(const std::string& name)
 {
-    std::vector<std::string> parts = SplitPath(name);
-    std::string path;
-    bool absolute = !name.empty() && (name[0] == '/' || name[0] == '\\');
-    bool missing = false;
-    for (size_t i = 0; i < parts.size(); i++) {
-        const std::string& part = parts[i];
-        if (part.empty() || part == ".") {
-            if (i == 0 && absolute)
-                path = "/";
+    return !name.empty() && (name[0] == '/' || name[0] == '\\');
+}
+
+std::string ResolvePathIn(const std::string& folder, const std::string& name)
+{
+    bool absolute = IsAbsolute(name);
+    // The folder is taken as it is written; only the name is matched.
+    std::string path = absolute ? "/" : folder;
+    bool missing = !path.empty() && !Exists(path);
+    bool any = false;
+    for (const std::string& part : SplitPath(name)) {
+        if (part.empty() || part == ".")
             continue;
-        }
-        std::string dir = path;
-        std::string entry = (missing || part == "..") ? part : MatchEntry(dir, part);
-        path = dir.empty() ? entry : (dir == "/" ? "/" + entry : dir + "/" + entry);
+        std::string entry = (missing || part == "..") ? part : MatchEntry(path, part);
+        path = Join(path, entry);
+        any = true;
         if (!missing && !Exists(path))
             missing = true;
     }
-    return path.empty() ? name : path;
+    return any || absolute ? path : name;
+}
+
+static std::vector<std::string> ReadFolders = {""};
+static std::string WriteFolder;
+
+void SetFileFolders(const std::vector<std::string>& readFolders, const std::string& writeFolder)
+{
+    ReadFolders = readFolders;
+    WriteFolder = writeFolder;
+}
+
+std::string ResolveWritePath(const std::string& name)
+{
+    return ResolvePathIn(WriteFolder, name);
+}
+
+std::string ResolvePath(const std::string& name)
+{
+    if (IsAbsolute(name))
+        return ResolvePathIn("", name);
+    for (const std::string& folder : ReadFolders) {
+        std::string path = ResolvePathIn(folder, name);
+        if (Exists(path))
+            return path;
+    }
+    return ResolveWritePath(name);
+}
+
+bool MakeFolders(const std::string& path)
+{
+    std::string sofar;
+    for (const std::string& part : SplitPath(path)) {
+        sofar = sofar.empty() && IsAbsolute(path) ? "/" + part : Join(sofar, part);
+        if (!part.empty() && !Exists(sofar))
+            mkdir(sofar.c_str(), 0755);
+    }
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Whether a path lies inside a folder the game only reads (an installed
+// copy's data).
+static bool InsideReadOnlyFolder(const std::string& path)
+{
+    for (const std::string& folder : ReadFolders) {
+        if (folder.empty() || folder == WriteFolder)
+            continue;
+        std::string prefix = folder.back() == '/' ? folder : folder + "/";
+        if (path.compare(0, prefix.size(), prefix) == 0)
+            return true;
+    }
+    return false;
 }
 
 void* LoadWholeFile(const std::string& name, uint32_t* size)
@@ -120,7 +180,9 @@ static bool WriteAll(FILE* f, const std::string& data)
 
 bool WriteWholeFile(const std::string& name, const std::string& data)
 {
-    std::string path = ResolvePath(name);
+    std::string path = ResolveWritePath(name);
+    if (InsideReadOnlyFolder(path))
+        return false;
     std::string temp = path + ".tmp";
     FILE* f = fopen(temp.c_str(), "wb");
     if (!f)

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/gamepad.h"
 #include "engine/hge.h"
+#include "engine/key_map.h"
 #include "engine/sim.h"
 
 struct Mix_Chunk;
@@ -97,6 +99,9 @@ public:
     bool Input_KeyUp(int key) override;
     bool Input_GetKeyState(int key) override;
     int Input_GetKey() override;
+    void Input_ConfineMouse(bool on) override;
+    void Input_SetPadPlay(bool on, float x, float y, float distance) override;
+    void System_Snapshot(const char* folder) override;
 
     bool Gfx_BeginScene(HTARGET target) override;
     void Gfx_EndScene() override;
@@ -132,6 +137,8 @@ public:
     int fps = 0;
     int frameIndex = -1;  // the frame being run; -1 before the loop
     FrameTimes times;
+    std::string snapshotFolder;
+    bool snapshotWanted = false;
     bool RunOneFrame(float dt);
     bool RunPlayerFrame(Uint64* lastCounter);  // true when the loop ends
     void ApplyWindowedState();
@@ -150,6 +157,7 @@ public:
     void PresentScreen();
     SDL_Rect PictureRectInWindow();
     bool SaveScreenshot(const std::string& file);
+    void TakeSnapshot();
     EngineTexture* FindTexture(HTEXTURE tex);
     HTEXTURE AddTexture(SDL_Texture* texture, int w, int h, bool isTarget);
     void SetDrawBlend(int blend);
@@ -167,6 +175,10 @@ public:
     bool DecodeOneSound();  // false when none is left
 
     // --- input (sdl_input.cpp)
+    // A game key is held while a key or button that sends it (through the
+    // player's key map) or a gamepad holds it.
+    key_map_struct keyMap = DefaultKeyMap();
+    bool physicalHeld[HGEK_MAXKEY] = {};
     bool keyHeld[HGEK_MAXKEY] = {};
     bool keyPressed[HGEK_MAXKEY] = {};
     bool keyReleased[HGEK_MAXKEY] = {};
@@ -180,13 +192,40 @@ public:
     std::string recordPath, recordText;
     int recordWrittenFrame = 0;
     float lastRecordedMouseX = -1, lastRecordedMouseY = -1;
+    bool focused = true;
+    bool confineWanted = false, confined = false;
     void ClearFrameInput();
     void PressKey(int key);
     void ReleaseKey(int key);
+    void PhysicalKey(int key, bool down);
+    void RefreshGameKey(int key);
+    void ReleaseAllKeys();
+    void ApplyConfinement();
+    void LoadKeySettings();
+    void RecordPointer();
     bool PollWindowEvents();  // false when the window asked to close and may
     void ApplyScriptEvents(float* dt);
     void OpenRecorder();
     void RecordInput(const InputEvent& e);
     void RecordFrameEnd(float dt);
     void WriteRecording();
+
+    // --- gamepads (sdl_gamepad.cpp)
+    struct PadDevice {
+        SDL_GameController* controller;
+        pad_struct state;
+    };
+    std::vector<PadDevice> padDevices;  // plugged in, read every frame
+    std::vector<pad_struct> scriptPads; // a runner's script plays these
+    bool padHeld[HGEK_MAXKEY] = {};
+    bool padPlay = false;
+    float padCentreX = 0, padCentreY = 0, padDistance = 0;
+    bool padAiming = false;  // the right stick has set the aim and the mouse not moved since
+    float padAimAngle = 0;
+    void InitPads();
+    void ShutdownPads();
+    void PadPlugged(int deviceIndex);
+    void PadUnplugged(int instanceId);
+    void ApplyScriptPadEvent(const InputEvent& e);
+    void UpdatePadInput(float dt);
 };

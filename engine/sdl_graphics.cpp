@@ -9,9 +9,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <ctime>
+#include <filesystem>
 
 #include "engine/browser.h"
 #include "engine/cp1251.h"
+#include "engine/folders.h"
 #include "engine/paths.h"
 #include "engine/sdl_engine.h"
 
@@ -153,24 +156,67 @@ void SdlEngine::PresentScreen()
     SDL_RenderPresent(renderer);
 }
 
-bool SdlEngine::SaveScreenshot(const std::string& file)
+// The picture as a PNG file's bytes. The window shows the picture's colours
+// as they are, whatever its alpha, so the PNG is opaque.
+static bool EncodePicture(SdlEngine* e, std::string* png)
 {
-    if (!renderer || !screen)
-        return false;
-    SDL_Surface* shot = SDL_CreateRGBSurfaceWithFormat(0, screenWidth, screenHeight, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* shot =
+        SDL_CreateRGBSurfaceWithFormat(0, e->screenWidth, e->screenHeight, 32, SDL_PIXELFORMAT_ARGB8888);
     if (!shot)
         return false;
-    SDL_SetRenderTarget(renderer, screen);
-    bool ok = SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, shot->pixels, shot->pitch) == 0;
-    // The window shows the picture's colours as they are, whatever its alpha.
+    SDL_SetRenderTarget(e->renderer, e->screen);
+    bool ok = SDL_RenderReadPixels(e->renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, shot->pixels, shot->pitch) == 0;
     for (int y = 0; ok && y < shot->h; y++) {
         Uint32* row = (Uint32*)((Uint8*)shot->pixels + y * shot->pitch);
         for (int x = 0; x < shot->w; x++)
             row[x] |= 0xFF000000u;
     }
-    ok = ok && IMG_SavePNG(shot, file.c_str()) == 0;
+    // Room for the pixels stored without any compression, and the headers.
+    std::vector<char> buffer((size_t)shot->w * shot->h * 4 + (size_t)shot->h * 8 + 65536);
+    SDL_RWops* out = SDL_RWFromMem(buffer.data(), (int)buffer.size());
+    ok = ok && out && IMG_SavePNG_RW(shot, out, 0) == 0;
+    if (ok)
+        png->assign(buffer.data(), (size_t)SDL_RWtell(out));
+    if (out)
+        SDL_RWclose(out);
     SDL_FreeSurface(shot);
     return ok;
+}
+
+bool SdlEngine::SaveScreenshot(const std::string& file)
+{
+    std::string png;
+    return renderer && screen && EncodePicture(this, &png) && WriteWholeFile(file, png);
+}
+
+void SdlEngine::System_Snapshot(const char* folder)
+{
+#ifdef __EMSCRIPTEN__
+    (void)folder;
+    System_Log("Screenshots are not kept in a web page");
+#else
+    snapshotFolder = folder ? folder : "";
+    snapshotWanted = true;
+#endif
+}
+
+void SdlEngine::TakeSnapshot()
+{
+    snapshotWanted = false;
+    std::string folder = ResolveWritePath(snapshotFolder);
+    if (!MakeFolders(folder)) {
+        System_Log("Can't make the screenshot folder %s", folder.c_str());
+        return;
+    }
+    time_t now = time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::string file = UnusedScreenshotName(folder, local);
+    std::string shown = std::filesystem::absolute(file).lexically_normal().string();
+    if (SaveScreenshot(file))
+        System_Log("Screenshot saved as %s", shown.c_str());
+    else
+        System_Log("Can't save the screenshot %s", shown.c_str());
 }
 
 EngineTexture* SdlEngine::FindTexture(HTEXTURE tex)

@@ -1,12 +1,14 @@
 // Keyboard and mouse of the SDL engine: window events or a script, turned
-// into the per-frame key states the game reads; recording of a player's input
-// into the runner's script format.
+// through the player's key map into the per-frame key states the game reads;
+// the mouse kept in the window while the game asks; recording of a player's
+// input into the runner's script format.
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 #include "engine/keys.h"
-#include "engine/sdl_engine.h"
 #include "engine/paths.h"
+#include "engine/sdl_engine.h"
 
 void SdlEngine::ClearFrameInput()
 {
@@ -35,6 +37,72 @@ void SdlEngine::ReleaseKey(int key)
     RecordInput({.frame = frameIndex, .kind = INPUT_UP, .key = key});
 }
 
+// A game key is held while anything that sends it is held; only the first
+// of them presses it and only the last to let go releases it.
+void SdlEngine::RefreshGameKey(int key)
+{
+    if (key <= 0 || key >= HGEK_MAXKEY)
+        return;
+    bool held = padHeld[key];
+    for (int k = 1; k < HGEK_MAXKEY && !held; k++)
+        held = physicalHeld[k] && keyMap.sends[k] == key;
+    if (held && !keyHeld[key])
+        PressKey(key);
+    else if (!held && keyHeld[key])
+        ReleaseKey(key);
+}
+
+void SdlEngine::PhysicalKey(int key, bool down)
+{
+    if (key <= 0 || key >= HGEK_MAXKEY || physicalHeld[key] == down)
+        return;
+    physicalHeld[key] = down;
+    RefreshGameKey(keyMap.sends[key]);
+}
+
+void SdlEngine::ReleaseAllKeys()
+{
+    std::fill(std::begin(physicalHeld), std::end(physicalHeld), false);
+    std::fill(std::begin(padHeld), std::end(padHeld), false);
+    for (int k = 1; k < HGEK_MAXKEY; k++)
+        if (keyHeld[k])
+            ReleaseKey(k);
+}
+
+void SdlEngine::LoadKeySettings()
+{
+    const char* name = "keys.cfg";
+    uint32_t size = 0;
+    char* text = (char*)LoadWholeFile(name, &size);
+    if (!text)
+        return;
+    std::vector<std::string> problems;
+    keyMap = ParseKeySettings(std::string(text, size), &problems);
+    free(text);
+    std::string path = ResolvePath(name);
+    System_Log("Keys from %s", path.c_str());
+    for (const std::string& p : problems)
+        System_Log("%s: %s; ignored", path.c_str(), p.c_str());
+}
+
+// Only a window that has the focus may hold the mouse; a web page never does.
+void SdlEngine::ApplyConfinement()
+{
+#ifndef __EMSCRIPTEN__
+    bool on = confineWanted && focused && !headless && window;
+    if (on != confined) {
+        SDL_SetWindowMouseGrab(window, on ? SDL_TRUE : SDL_FALSE);
+        confined = on;
+    }
+#endif
+}
+
+void SdlEngine::Input_ConfineMouse(bool on)
+{
+    confineWanted = on;
+    ApplyConfinement();
+}
+
 static void MapMouseToPicture(SdlEngine* e, int wx, int wy)
 {
     int ww = 1, wh = 1, ow = 1, oh = 1;
@@ -49,12 +117,16 @@ static void MapMouseToPicture(SdlEngine* e, int wx, int wy)
 
 static void HandleWindowEvent(SdlEngine* e, const SDL_WindowEvent& w)
 {
+    if (w.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+        e->focused = true;
+        e->ApplyConfinement();
+    }
     if (w.event != SDL_WINDOWEVENT_FOCUS_LOST)
         return;
+    e->focused = false;
+    e->ApplyConfinement();
     // Keys released while another window has the focus never reach us.
-    for (int k = 1; k < HGEK_MAXKEY; k++)
-        if (e->keyHeld[k])
-            e->ReleaseKey(k);
+    e->ReleaseAllKeys();
     if (e->focusLostFunc)
         e->focusLostFunc();
 }
@@ -70,12 +142,17 @@ bool SdlEngine::PollWindowEvents()
             break;
         case SDL_KEYDOWN:
             if (!ev.key.repeat)
-                PressKey(KeyCodeFromScancode(ev.key.keysym.scancode));
+                PhysicalKey(KeyCodeFromScancode(ev.key.keysym.scancode), true);
             break;
-        case SDL_KEYUP: ReleaseKey(KeyCodeFromScancode(ev.key.keysym.scancode)); break;
-        case SDL_MOUSEBUTTONDOWN: PressKey(KeyCodeFromMouseButton(ev.button.button)); break;
-        case SDL_MOUSEBUTTONUP: ReleaseKey(KeyCodeFromMouseButton(ev.button.button)); break;
-        case SDL_MOUSEMOTION: MapMouseToPicture(this, ev.motion.x, ev.motion.y); break;
+        case SDL_KEYUP: PhysicalKey(KeyCodeFromScancode(ev.key.keysym.scancode), false); break;
+        case SDL_MOUSEBUTTONDOWN: PhysicalKey(KeyCodeFromMouseButton(ev.button.button), true); break;
+        case SDL_MOUSEBUTTONUP: PhysicalKey(KeyCodeFromMouseButton(ev.button.button), false); break;
+        case SDL_MOUSEMOTION:
+            MapMouseToPicture(this, ev.motion.x, ev.motion.y);
+            padAiming = false;
+            break;
+        case SDL_CONTROLLERDEVICEADDED: PadPlugged(ev.cdevice.which); break;
+        case SDL_CONTROLLERDEVICEREMOVED: PadUnplugged(ev.cdevice.which); break;
         case SDL_MOUSEWHEEL:
             wheel += ev.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -ev.wheel.y : ev.wheel.y;
             break;
@@ -87,6 +164,12 @@ bool SdlEngine::PollWindowEvents()
             break;
         }
     }
+    return true;
+}
+
+// After the gamepads have had their say about the mouse.
+void SdlEngine::RecordPointer()
+{
     if (wheel != 0)
         RecordInput({.frame = frameIndex, .kind = INPUT_WHEEL, .wheel = wheel});
     if (mouseX != lastRecordedMouseX || mouseY != lastRecordedMouseY) {
@@ -94,7 +177,6 @@ bool SdlEngine::PollWindowEvents()
         lastRecordedMouseX = mouseX;
         lastRecordedMouseY = mouseY;
     }
-    return true;
 }
 
 void SdlEngine::ApplyScriptEvents(float* dt)
@@ -102,16 +184,27 @@ void SdlEngine::ApplyScriptEvents(float* dt)
     const std::vector<InputEvent>& events = sim.events;
     while (nextScriptEvent < events.size() && events[nextScriptEvent].frame <= frameIndex) {
         const InputEvent& e = events[nextScriptEvent++];
+        // A script presses a key every time it says so, as the recording it
+        // may come from did.
         switch (e.kind) {
-        case INPUT_DOWN: PressKey(e.key); break;
-        case INPUT_UP: ReleaseKey(e.key); break;
+        case INPUT_DOWN:
+            physicalHeld[e.key] = true;
+            PressKey(e.key);
+            break;
+        case INPUT_UP:
+            physicalHeld[e.key] = false;
+            if (!padHeld[e.key])
+                ReleaseKey(e.key);
+            break;
         case INPUT_MOUSE:
             mouseX = e.x;
             mouseY = e.y;
+            padAiming = false;
             break;
         case INPUT_WHEEL: wheel += e.wheel; break;
         case INPUT_DT: *dt = e.dt; break;
         case INPUT_SEED: break;  // taken before the run starts
+        default: ApplyScriptPadEvent(e); break;
         }
     }
 }
@@ -124,7 +217,9 @@ void SdlEngine::OpenRecorder()
     if (!path || !*path)
         return;
     recording = true;
-    recordPath = path;
+    // Named from the working folder, not from where the game keeps its files.
+    std::error_code ec;
+    recordPath = std::filesystem::absolute(path, ec).string();
     recordText = std::string("# Quarvel input recording: replay with quarvel-sim --input ") + path + "\n";
     WriteRecording();
 }

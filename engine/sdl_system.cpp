@@ -9,6 +9,7 @@
 
 #include "engine/browser.h"
 #include "engine/cp1251.h"
+#include "engine/folders.h"
 #include "engine/ini.h"
 #include "engine/paths.h"
 #include "engine/sdl_engine.h"
@@ -77,6 +78,36 @@ void SdlEngine::Release()
     delete this;
 }
 
+// The game's data in the working folder, beside the program, or installed
+// under share/quarvel next to the program's bin/ folder or where the build
+// meant to install it. A web page has its files in its working folder.
+static void FindFiles(SdlEngine* e)
+{
+#ifndef __EMSCRIPTEN__
+    folder_search_struct search;
+    if (char* base = SDL_GetBasePath()) {
+        search.programFolder = base;
+        SDL_free(base);
+        while (search.programFolder.size() > 1 && search.programFolder.back() == '/')
+            search.programFolder.pop_back();
+        search.sharedFolders.push_back(search.programFolder + "/../share/quarvel");
+    }
+    search.sharedFolders.push_back(QUARVEL_DATADIR);
+    const char* xdg = getenv("XDG_DATA_HOME");
+    const char* home = getenv("HOME");
+    search.xdgDataHome = xdg ? xdg : "";
+    search.home = home ? home : "";
+    game_folders_struct folders = FindGameFolders(search);
+    if (!UseGameFolders(folders))
+        e->System_Log("Can't make the folder %s", folders.user.c_str());
+    std::string data = folders.data.empty() ? "the working folder" : folders.data;
+    std::string user = folders.user.empty() ? "the working folder" : folders.user;
+    e->System_Log("Game data from %s; the save, settings and screenshots go to %s", data.c_str(), user.c_str());
+#else
+    (void)e;
+#endif
+}
+
 bool SdlEngine::System_Initiate()
 {
     if (headless) {
@@ -97,8 +128,14 @@ bool SdlEngine::System_Initiate()
     SDL_ShowCursor(hideMouse ? SDL_DISABLE : SDL_ENABLE);
     startTicks = (double)SDL_GetTicks64();
     initiated = true;
-    if (!headless)
+    // A headless run reads and writes only its working folder and takes
+    // nothing from the player's settings, so it replays the same anywhere.
+    if (!headless) {
+        FindFiles(this);
+        LoadKeySettings();
+        InitPads();
         OpenRecorder();
+    }
     return true;
 }
 
@@ -110,6 +147,7 @@ void SdlEngine::System_Shutdown()
         WriteRecording();
         recording = false;
     }
+    ShutdownPads();
     ShutdownAudio();
     ShutdownGraphics();
     IMG_Quit();
@@ -128,6 +166,8 @@ bool SdlEngine::RunOneFrame(float dt)
     if (!stop && renderFunc)
         renderFunc();
     Uint64 t2 = SDL_GetPerformanceCounter();
+    if (snapshotWanted && !stop)
+        TakeSnapshot();
     double update = (double)(t1 - t0) / freq, render = (double)(t2 - t1) / freq;
     int n = ++times.frames;
     times.updateMean += (update - times.updateMean) / n;
@@ -153,6 +193,7 @@ static void RunHeadlessLoop(SdlEngine* e)
         SDL_PumpEvents();
         float dt = e->sim.dt;
         e->ApplyScriptEvents(&dt);
+        e->UpdatePadInput(dt);
         bool stop = e->RunOneFrame(dt);
         TakeScreenshots(e, frame);
         if (e->sim.afterFrame && e->sim.afterFrame(frame))
@@ -172,6 +213,8 @@ bool SdlEngine::RunPlayerFrame(Uint64* lastCounter)
     Uint64 now = SDL_GetPerformanceCounter();
     float dt = (float)((double)(now - *lastCounter) / SDL_GetPerformanceFrequency());
     *lastCounter = now;
+    UpdatePadInput(dt);
+    RecordPointer();
     bool stop = RunOneFrame(dt);
     RecordFrameEnd(dt);
     return stop;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "editor/overlay.h"
+#include "frame/desktop.h"
 #include "frame/modes.h"
 #include "frame/play_frame.h"
 #include "frame/program.h"
@@ -33,12 +34,8 @@ static void GameStageFrame(float dt, float mx, float my)
     }
 }
 
-bool FrameFunc()
+static bool ModeFrame(float dt, float mx, float my)
 {
-    float dt = hge->Timer_GetDelta();
-    float mx, my;
-    hge->Input_GetMousePos(&mx, &my);
-    ToggleFullScreenOnAltEnter();
     switch (GameMode) {
     case MODE_SPLASH: SplashFrame(dt, mx, my); break;
     case MODE_MENU: return MenuFrame(dt, mx, my);
@@ -46,6 +43,18 @@ bool FrameFunc()
     case MODE_GAME: GameStageFrame(dt, mx, my); break;
     }
     return false;
+}
+
+bool FrameFunc()
+{
+    float dt = hge->Timer_GetDelta();
+    float mx, my;
+    hge->Input_GetMousePos(&mx, &my);
+    ToggleFullScreenOnAltEnter();
+    TakeScreenshotOnKey();
+    bool stop = ModeFrame(dt, mx, my);
+    TellEngineAboutPlay();
+    return stop;
 }
 
 static void DrawOnScreen(void (*draw)(float, float), bool clear, float mx, float my)

@@ -8,6 +8,7 @@
 #include <SDL2/SDL_mouse.h>
 
 #include "engine/cp1251.h"
+#include "engine/gamepad.h"
 #include "engine/hge.h"
 #include "engine/ini.h"
 #include "engine/input_script.h"
@@ -198,6 +199,55 @@ TEST(InputScript, RecordedEventsReadBack)
     EXPECT_FLOAT_EQ(out[1].x, 12.25f);
     EXPECT_EQ(out[2].key, 200);
     EXPECT_FLOAT_EQ(out[3].dt, 0.016723f);
+}
+
+TEST(InputScript, PadEventsReadAndReadBack)
+{
+    std::vector<InputEvent> ev;
+    std::string error;
+    ASSERT_TRUE(ParseInputScript("0 pad connect\n"
+                                 "1 pad down leftshoulder\n"
+                                 "2 PAD UP A\n"
+                                 "3 pad axis RIGHTY -0.75\n"
+                                 "4 pad axis RIGHTTRIGGER 1\n"
+                                 "5 pad disconnect\n",
+                                 &ev, &error))
+        << error;
+    ASSERT_EQ(ev.size(), 6u);
+    EXPECT_EQ(ev[1].padButton, PAD_LEFTSHOULDER);
+    EXPECT_EQ(ev[2].kind, INPUT_PAD_UP);
+    EXPECT_EQ(ev[3].padAxis, PAD_RIGHTY);
+    EXPECT_FLOAT_EQ(ev[3].value, -0.75f);
+    std::string text;
+    for (const InputEvent& e : ev)
+        text += FormatInputEvent(e) + "\n";
+    EXPECT_EQ(text, "0 pad connect\n1 pad down LEFTSHOULDER\n2 pad up A\n3 pad axis RIGHTY -0.75\n"
+                    "4 pad axis RIGHTTRIGGER 1\n5 pad disconnect\n");
+
+    EXPECT_FALSE(ParseInputScript("1 pad down Z\n", &ev, &error));
+    EXPECT_EQ(error, "line 1: unknown pad button 'Z'");
+    EXPECT_FALSE(ParseInputScript("1 pad axis LEFTTRIGGER -0.5\n", &ev, &error));
+    EXPECT_EQ(error, "line 1: pad axis LEFTTRIGGER needs a value from 0 to 1");
+    EXPECT_FALSE(ParseInputScript("1 pad axis LEFTX 1.5\n", &ev, &error));
+    EXPECT_FALSE(ParseInputScript("1 pad axis LEFTX\n", &ev, &error));
+    EXPECT_FALSE(ParseInputScript("1 pad shake\n", &ev, &error));
+    EXPECT_FALSE(ParseInputScript("1 pad connect 2\n", &ev, &error));
+}
+
+// A recording names every key the keyboard can send; each name must read
+// back as the same key, or the replay presses another.
+TEST(InputScript, EveryKeyOfTheKeyboardReadsBackByItsName)
+{
+    for (int sc = 0; sc < SDL_NUM_SCANCODES; sc++) {
+        int code = KeyCodeFromScancode((SDL_Scancode)sc);
+        if (code == 0)
+            continue;
+        std::vector<InputEvent> ev;
+        std::string error;
+        std::string line = FormatInputEvent({.frame = 1, .kind = INPUT_DOWN, .key = code});
+        ASSERT_TRUE(ParseInputScript(line, &ev, &error)) << line << ": " << error;
+        EXPECT_EQ(ev[0].key, code) << line;
+    }
 }
 
 static std::string Iconv1251(const std::string& utf8)

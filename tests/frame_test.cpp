@@ -1,10 +1,14 @@
-// The program frame: routing on the mode variables, the full-screen key and
-// the loss of focus.
+// The program frame: routing on the mode variables, the full-screen key,
+// the loss of focus, and what the engine is told of play.
 #include <gtest/gtest.h>
 
+#include "frame/desktop.h"
 #include "frame/dispatch.h"
 #include "frame/modes.h"
 #include "frame/program.h"
+#include "player/movement.h"
+#include "screens/world_draw.h"
+#include "tests/support/temp_dir.h"
 #include "tests/support/fake_engine.h"
 
 struct ModesFixture : ::testing::Test {
@@ -107,4 +111,64 @@ TEST_F(ModesFixture, EscapeSwitchesBetweenPlayAndTheEditorInDeveloperMode)
     FrameFunc();
     EXPECT_EQ(GameMode, MODE_MENU);
     DeveloperMode = savedDeveloper;
+}
+
+// The mouse is kept in the window only while a storey is played in one, and
+// the pad aims around the player, at twice the distance when zoomed.
+TEST_F(ModesFixture, TheEngineLearnsWhenAStoreyIsPlayedAndWhereThePlayerIs)
+{
+    GameMode = MODE_GAME;
+    GameStage = STAGE_DIALOG;
+    FrameFunc();
+    EXPECT_FALSE(fake.engine.mouseConfined);
+    EXPECT_FALSE(fake.engine.padPlay);
+
+    GameStage = STAGE_PLAY;
+    WorldMode = WORLD_PLAY;
+    float savedX = PlayerX, savedY = PlayerY;
+    PlayerX = 500;
+    PlayerY = 200;
+    TellEngineAboutPlay();
+    EXPECT_TRUE(fake.engine.mouseConfined);
+    EXPECT_TRUE(fake.engine.padPlay);
+    EXPECT_FLOAT_EQ(fake.engine.padX, ScreenX(500));
+    EXPECT_FLOAT_EQ(fake.engine.padY, ScreenY(200));
+    EXPECT_FLOAT_EQ(fake.engine.padDistance, PadAimDistance);
+
+    SetZoom(true);
+    TellEngineAboutPlay();
+    EXPECT_FLOAT_EQ(fake.engine.padX, ScreenX(500) * 2);
+    EXPECT_FLOAT_EQ(fake.engine.padDistance, PadAimDistance * 2);
+    SetZoom(false);
+
+    fake.engine.windowed = false;
+    TellEngineAboutPlay();
+    EXPECT_FALSE(fake.engine.mouseConfined);
+    EXPECT_TRUE(fake.engine.padPlay);
+    fake.engine.windowed = true;
+
+    WorldMode = WORLD_EDIT;
+    TellEngineAboutPlay();
+    EXPECT_FALSE(fake.engine.mouseConfined);
+    EXPECT_FALSE(fake.engine.padPlay);
+
+    WorldMode = WORLD_PLAY;
+    FocusLostFunc();
+    TellEngineAboutPlay();
+    EXPECT_FALSE(fake.engine.mouseConfined);
+    EXPECT_FALSE(fake.engine.padPlay);
+    PlayerX = savedX, PlayerY = savedY;
+}
+
+TEST_F(ModesFixture, F12AsksForAScreenshotBesideTheSave)
+{
+    TempDir dir;
+    dir.Write("data/tex.png", "");
+    ChangeDir in(dir.path);
+    GameMode = 99;
+    FrameFunc();
+    EXPECT_TRUE(fake.engine.snapshots.empty());
+    fake.engine.Press(HGEK_F1 + 11);
+    FrameFunc();
+    EXPECT_EQ(fake.engine.snapshots, std::vector<std::string>{"data/screenshots"});
 }

@@ -172,3 +172,21 @@ TEST_F(RunnerFixture, DeveloperModeWithoutAScratchStoreyPlaysAnEmptyOne)
     EXPECT_NE(r.dump.find("\"LevelWidth\": 40"), std::string::npos);
     EXPECT_NE(r.dump.find("\"frames\": 5"), std::string::npos);
 }
+
+// F12 twice within a second: two screenshots beside the save, neither
+// written over the other.
+TEST_F(RunnerFixture, F12KeepsEveryScreenshotBesideTheSave)
+{
+    dir.Write("in.txt", "3 down F12\n4 up F12\n5 down F12\n6 up F12\n");
+    RunnerResult r = RunSim(dir.path, {"--frames", "8", "--input", dir.path + "/in.txt"});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    std::vector<std::string> shots;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path + "/data/screenshots"))
+        shots.push_back(e.path().string());
+    ASSERT_EQ(shots.size(), 2u) << r.output;
+    EXPECT_NE(shots[0], shots[1]);
+    for (const std::string& shot : shots) {
+        EXPECT_EQ(ReadPng(shot).width, 800) << shot;
+        EXPECT_NE(r.output.find("Screenshot saved as " + shot), std::string::npos) << r.output;
+    }
+}

@@ -170,7 +170,7 @@ void WriteSaveFile()
 {
     if (Checkpoint.Health <= 0)
         return;
-    std::string path = ResolvePath(SaveFileName);
+    std::string path = ResolveWritePath(SaveFileName);
     if (!WriteWholeFile(path, SaveLine(Checkpoint) + "\r\n"))
         hge->System_Log("Can't write the save file %s; the previous one is kept", path.c_str());
 }

@@ -20,6 +20,10 @@ const int LastCampaignStep = 40;
 // be loaded is named in an error box and the campaign returns to the menu.
 void NextCampaignStep();
 
+// "Data/save", in the game's folder or, for an installed game, the
+// player's own.
+extern const char* const SaveFileName;
+
 // The program's exit routine: writes the checkpoint to "Data/save" when its
 // health is positive. The old save survives a write that fails midway.
 void WriteSaveFile();

@@ -172,5 +172,5 @@ bool WriteLevelFile(const std::string& path)
 
 bool SaveLevel(const std::string& name)
 {
-    return WriteLevelFile(ResolvePath("Data/" + name));
+    return WriteLevelFile(ResolveWritePath("Data/" + name));
 }

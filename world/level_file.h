@@ -17,7 +17,7 @@ extern std::string LoadedLevelName;
 // start cell with fresh animations. Set by the frame at start-up.
 extern void (*StoreyLoadedHook)();
 // Writes the storey to "Data/<name>" (the same folder; letter case does not
-// matter), replacing the file.
+// matter) in the folder the game writes to, replacing the file.
 bool SaveLevel(const std::string& name);
 
 // The same for any path.

@@ -28,6 +28,10 @@ public:
     std::vector<uint32_t> clears;
     std::vector<HTARGET> scenes;          // target of every Gfx_BeginScene
     int freedTextures = 0;
+    bool mouseConfined = false;
+    bool padPlay = false;
+    float padX = 0, padY = 0, padDistance = 0;
+    std::vector<std::string> snapshots;   // folders asked for
 
     // --- what the game sees
     std::map<std::string, std::pair<int, int>> textureSizes;  // file -> size; PNG headers otherwise
@@ -89,6 +93,12 @@ public:
     bool Input_KeyUp(int key) override { return key > 0 && key < HGEK_MAXKEY && released[key]; }
     bool Input_GetKeyState(int key) override { return key > 0 && key < HGEK_MAXKEY && held[key]; }
     int Input_GetKey() override;
+    void Input_ConfineMouse(bool on) override { mouseConfined = on; }
+    void Input_SetPadPlay(bool on, float x, float y, float distance) override
+    {
+        padPlay = on, padX = x, padY = y, padDistance = distance;
+    }
+    void System_Snapshot(const char* folder) override { snapshots.push_back(folder); }
 
     bool Gfx_BeginScene(HTARGET target) override { scenes.push_back(target); return true; }
     void Gfx_EndScene() override {}
