@@ -42,6 +42,39 @@ static int FindAction(std::string name)
     return -1;
 }
 
+// The line, if any, that has already given a key to an action.
+static const key_binding_struct* KeyGivenBefore(const std::vector<key_binding_struct>& earlier, int key)
+{
+    for (const key_binding_struct& e : earlier)
+        for (int k : e.keys)
+            if (k == key)
+                return &e;
+    return nullptr;
+}
+
+// The keys after "=", separated by spaces or commas.
+static bool ParseKeyList(std::string text, const std::vector<key_binding_struct>& earlier, std::vector<int>* keys,
+                         std::string* why)
+{
+    for (char& c : text)
+        c = c == ',' ? ' ' : c;
+    std::istringstream words(text);
+    std::string word;
+    while (words >> word) {
+        int key = KeyCodeFromName(word);
+        if (key == 0) {
+            *why = "unknown key '" + word + "'";
+            return false;
+        }
+        if (const key_binding_struct* e = KeyGivenBefore(earlier, key)) {
+            *why = word + " is already given to '" + KeyActions[e->action].name + "' on line " + std::to_string(e->line);
+            return false;
+        }
+        keys->push_back(key);
+    }
+    return true;
+}
+
 // The binding of one line, checked against the earlier ones; false with
 // the reason when the line is to be ignored.
 static bool ParseBinding(const std::string& line, const std::vector<key_binding_struct>& earlier,
@@ -64,33 +97,10 @@ static bool ParseBinding(const std::string& line, const std::vector<key_binding_
             return false;
         }
     }
-    std::string keys = line.substr(eq + 1);
-    for (char& c : keys)
-        c = c == ',' ? ' ' : c;
-    std::istringstream words(keys);
-    std::string word;
-    while (words >> word) {
-        int key = KeyCodeFromName(word);
-        if (key == 0) {
-            *why = "unknown key '" + word + "'";
-            return false;
-        }
-        for (const key_binding_struct& e : earlier) {
-            for (int k : e.keys) {
-                if (k == key) {
-                    *why = word + " is already given to '" + KeyActions[e.action].name + "' on line " +
-                           std::to_string(e.line);
-                    return false;
-                }
-            }
-        }
-        b->keys.push_back(key);
-    }
-    if (b->keys.empty()) {
-        *why = "no key for '" + name + "'";
+    if (!ParseKeyList(line.substr(eq + 1), earlier, &b->keys, why))
         return false;
-    }
-    return true;
+    *why = "no key for '" + name + "'";
+    return !b->keys.empty();
 }
 
 // A rebound action's own key stops sending it unless listed; then every

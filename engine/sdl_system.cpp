@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 
 #include "engine/browser.h"
 #include "engine/cp1251.h"
@@ -90,7 +91,8 @@ static void FindFiles(SdlEngine* e)
         SDL_free(base);
         while (search.programFolder.size() > 1 && search.programFolder.back() == '/')
             search.programFolder.pop_back();
-        search.sharedFolders.push_back(search.programFolder + "/../share/quarvel");
+        std::filesystem::path shared = std::filesystem::path(search.programFolder) / "../share/quarvel";
+        search.sharedFolders.push_back(shared.lexically_normal().string());
     }
     search.sharedFolders.push_back(QUARVEL_DATADIR);
     const char* xdg = getenv("XDG_DATA_HOME");

@@ -230,7 +230,8 @@ static bool GameDataPresent()
 
 static void ChooseStartMode()
 {
-    DeveloperMode = (bool)std::ifstream(ResolvePath("kresk"));
+    // The marker belongs to the working folder, wherever the game's data are.
+    DeveloperMode = (bool)std::ifstream(ResolvePathIn("", "kresk"));
     if (DeveloperMode) {
         GameMode = MODE_GAME;
         GameStage = STAGE_PLAY;

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "engine/gamepad.h"
+#include "engine/sdl_engine.h"
 #include "tests/support/runner.h"
 #include "tests/support/temp_dir.h"
 
@@ -115,6 +116,51 @@ TEST(PadAim, TheDirectionHoldsWhileTheStickSpringsBack)
     pad.axis[PAD_RIGHTY] = -0.9f;
     ASSERT_TRUE(AimDirection(pad, &angle));
     EXPECT_NEAR(angle, std::atan2(-0.9f, -0.3f), 1e-6);
+}
+
+// A pad plugged in while the game runs, through SDL's own controller layer
+// (a virtual pad laid out as SDL's controllers are): its buttons and sticks
+// reach the game, and pulling it out lets go of everything it held.
+TEST(PadDevice, APadPluggedInWhileRunningPlaysAndUnpluggingLetsGo)
+{
+    const int HeldByThePad[] = {'R', '2', HGEK_RBUTTON, 'W'};
+    ASSERT_EQ(SDL_Init(SDL_INIT_EVENTS), 0) << SDL_GetError();
+    {
+        SdlEngine engine;
+        engine.InitPads();
+        engine.Input_SetPadPlay(true, 400, 295, 160);
+        int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                              SDL_CONTROLLER_BUTTON_DPAD_RIGHT + 1, 0);
+        ASSERT_GE(index, 0) << SDL_GetError();
+        engine.PollWindowEvents();
+        ASSERT_EQ(engine.padDevices.size(), 1u);
+        SDL_Joystick* joystick = SDL_GameControllerGetJoystick(engine.padDevices[0].controller);
+        SDL_JoystickSetVirtualButton(joystick, SDL_CONTROLLER_BUTTON_X, 1);
+        SDL_JoystickSetVirtualButton(joystick, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, 1);
+        SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767);
+        SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTY, -32768);
+        SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_RIGHTX, 32767);
+        SDL_GameControllerUpdate();
+        engine.UpdatePadInput(1 / 60.0f);
+        for (int key : HeldByThePad)
+            EXPECT_TRUE(engine.Input_KeyDown(key)) << key;
+        EXPECT_FALSE(engine.Input_GetKeyState(HGEK_SPACE));
+        float x, y;
+        engine.Input_GetMousePos(&x, &y);
+        EXPECT_FLOAT_EQ(x, 560);
+        EXPECT_FLOAT_EQ(y, 295);
+
+        SDL_JoystickDetachVirtual(index);
+        engine.PollWindowEvents();
+        EXPECT_TRUE(engine.padDevices.empty());
+        engine.ClearFrameInput();
+        engine.UpdatePadInput(1 / 60.0f);
+        for (int key : HeldByThePad)
+            EXPECT_TRUE(engine.Input_KeyUp(key)) << key;
+        engine.ShutdownPads();
+    }
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    SDL_Quit();
 }
 
 // The shipped data in a scratch folder; with kresk the showroom storey.

@@ -11,6 +11,7 @@
 #include "assets/font.h"
 #include "engine/ini.h"
 #include "engine/input_script.h"
+#include "engine/key_map.h"
 #include "frame/hooks.h"
 #include "frame/program.h"
 #include "tests/support/fake_engine.h"
@@ -163,6 +164,12 @@ static void FuzzScript(const uint8_t* data, size_t size)
             FormatInputEvent(e);
 }
 
+static void FuzzKeys(const uint8_t* data, size_t size)
+{
+    std::vector<std::string> problems;
+    ParseKeySettings(Text(data, size), &problems);
+}
+
 static void RunAndForget(void (*fuzz)(const uint8_t*, size_t), const uint8_t* data, size_t size)
 {
     fuzz(data, size);
@@ -175,7 +182,7 @@ static void RunAndForget(void (*fuzz)(const uint8_t*, size_t), const uint8_t* da
 const fuzz_target_struct FuzzTargets[] = {
     FUZZ_TARGET("level", FuzzLevel),   FUZZ_TARGET("ini", FuzzIni),   FUZZ_TARGET("atlas", FuzzAtlas),
     FUZZ_TARGET("objects", FuzzObjects), FUZZ_TARGET("man", FuzzMan), FUZZ_TARGET("font", FuzzFont),
-    FUZZ_TARGET("script", FuzzScript), FUZZ_TARGET("save", FuzzSave),
+    FUZZ_TARGET("script", FuzzScript), FUZZ_TARGET("save", FuzzSave), FUZZ_TARGET("keys", FuzzKeys),
 };
 const int FuzzTargetCount = sizeof FuzzTargets / sizeof FuzzTargets[0];
 

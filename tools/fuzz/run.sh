@@ -15,7 +15,7 @@ ensure_packages clang libclang-rt-14-dev "${BUILD_PACKAGES[@]}"
 targets=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do targets+=("$1"); shift; done
 [ "${1:-}" = "--" ] && shift
-[ ${#targets[@]} -eq 0 ] && targets=(level ini atlas objects man font script save)
+[ ${#targets[@]} -eq 0 ] && targets=(level ini atlas objects man font script save keys)
 options=("$@")
 [ ${#options[@]} -eq 0 ] && options=(-max_total_time=60)
 
@@ -32,6 +32,7 @@ seeds() {
     font) ls data/*.fnt ;;
     script) ls tools/fuzz/seeds/script/* tests/replays/*.txt 2>/dev/null || true ;;
     save) ls tools/fuzz/seeds/save/* 2>/dev/null || true ;;
+    keys) ls tools/fuzz/seeds/keys/* 2>/dev/null || true ;;
   esac
 }
 

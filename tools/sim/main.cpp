@@ -27,6 +27,8 @@ static const char Usage[] =
     "  --seed N               random seed (default 1; a recorded script brings its own)\n"
     "  --input FILE           scripted input, one event a line:\n"
     "                           N down KEY | N up KEY | N mouse X Y | N wheel NOTCHES\n"
+    "                           N pad connect | N pad disconnect | N pad down BUTTON\n"
+    "                           N pad up BUTTON | N pad axis AXIS VALUE\n"
     "  --screenshot FILE      PNG of the screen after the last frame\n"
     "  --screenshot-at N:FILE PNG after frame N (may repeat)\n"
     "  --dump FILE            JSON of the game state after the last frame\n"
