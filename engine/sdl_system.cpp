@@ -79,12 +79,12 @@ void SdlEngine::Release()
     delete this;
 }
 
+#ifndef __EMSCRIPTEN__
 // The game's data in the working folder, beside the program, or installed
 // under share/quarvel next to the program's bin/ folder or where the build
-// meant to install it. A web page has its files in its working folder.
-static void FindFiles(SdlEngine* e)
+// meant to install it.
+static folder_search_struct FolderSearch()
 {
-#ifndef __EMSCRIPTEN__
     folder_search_struct search;
     if (char* base = SDL_GetBasePath()) {
         search.programFolder = base;
@@ -99,12 +99,25 @@ static void FindFiles(SdlEngine* e)
     const char* home = getenv("HOME");
     search.xdgDataHome = xdg ? xdg : "";
     search.home = home ? home : "";
-    game_folders_struct folders = FindGameFolders(search);
+    return search;
+}
+
+static std::string Shown(const std::string& folder)
+{
+    std::error_code ec;
+    return folder.empty() ? std::filesystem::current_path(ec).string() : folder;
+}
+#endif
+
+// A web page has its files in its working folder.
+static void FindFiles(SdlEngine* e)
+{
+#ifndef __EMSCRIPTEN__
+    game_folders_struct folders = FindGameFolders(FolderSearch());
     if (!UseGameFolders(folders))
         e->System_Log("Can't make the folder %s", folders.user.c_str());
-    std::string data = folders.data.empty() ? "the working folder" : folders.data;
-    std::string user = folders.user.empty() ? "the working folder" : folders.user;
-    e->System_Log("Game data from %s; the save, settings and screenshots go to %s", data.c_str(), user.c_str());
+    e->System_Log("Game data from %s; the save, settings and screenshots go to %s", Shown(folders.data).c_str(),
+                  Shown(folders.user).c_str());
 #else
     (void)e;
 #endif
