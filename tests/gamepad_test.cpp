@@ -166,14 +166,7 @@ TEST(PadDevice, APadPluggedInWhileRunningPlaysAndUnpluggingLetsGo)
 // The shipped data in a scratch folder; with kresk the showroom storey.
 struct PadRun : ::testing::Test {
     TempDir dir;
-    void SetUp() override
-    {
-        fs::create_directories(dir.path + "/data");
-        for (const fs::directory_entry& f : fs::directory_iterator(QUARVEL_SOURCE_DIR "/data"))
-            if (f.path().filename() != "save")
-                fs::create_symlink(f.path(), fs::path(dir.path) / "data" / f.path().filename());
-        fs::create_directory_symlink(QUARVEL_SOURCE_DIR "/sound", dir.path + "/sound");
-    }
+    void SetUp() override { LinkGameData(dir.path, true); }
     RunnerResult Run(const std::string& script, int frames, const std::vector<int>& dumpsAt = {})
     {
         std::vector<std::string> args = {"--frames", std::to_string(frames), "--input",
@@ -273,4 +266,40 @@ TEST_F(PadRun, StartOpensTheEditorWhereTheStickPoints)
     double startX = Number(DumpAt(9), "PlayerX");
     EXPECT_NEAR(Number(r.dump, "PlayerX"), startX, 0.01);        // the player stays put
     EXPECT_NEAR(Number(r.dump, "AimX") - Number(DumpAt(9), "AimX"), 150, 0.5);  // 10 frames of 15 pixels
+}
+
+// The hands answer the pad: the shoulders switch guns, the right trigger
+// fires, X reloads, A is Space (the bonus points show), Y takes a grenade
+// and the left trigger strikes.
+TEST_F(PadRun, ThePadsButtonsWorkTheHands)
+{
+    dir.Write("kresk", "");
+    RunnerResult r = Run("0 mouse 400 100\n"
+                         "2 down TAB\n"  // the developer kit: the shotgun in hand, the revolver, grenades
+                         "3 up TAB\n"
+                         "20 pad down RIGHTSHOULDER\n"
+                         "21 pad up RIGHTSHOULDER\n"
+                         "40 pad down LEFTSHOULDER\n"
+                         "41 pad up LEFTSHOULDER\n"
+                         "60 pad axis RIGHTTRIGGER 1\n"
+                         "61 pad axis RIGHTTRIGGER 0\n"
+                         "150 pad down X\n"
+                         "151 pad up X\n"
+                         "400 pad down A\n"
+                         "401 pad up A\n"
+                         "420 pad down Y\n"
+                         "421 pad up Y\n"
+                         "440 pad axis LEFTTRIGGER 1\n"
+                         "441 pad axis LEFTTRIGGER 0\n",
+                         450, {19, 25, 45, 62, 152, 402, 425, 442});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(Number(DumpAt(19), "CurrentWeapon"), 3);
+    EXPECT_EQ(Number(DumpAt(25), "CurrentWeapon"), 1);
+    EXPECT_EQ(Number(DumpAt(45), "CurrentWeapon"), 3);
+    EXPECT_EQ(Number(DumpAt(62), "LongGunLoaded"), 4);
+    EXPECT_EQ(Number(DumpAt(62), "HandsState"), 1);
+    EXPECT_EQ(Number(DumpAt(152), "HandsState"), 4);
+    EXPECT_EQ(Number(DumpAt(402), "BonusPopupTime"), 2);
+    EXPECT_EQ(Number(DumpAt(425), "CurrentWeapon"), 5);
+    EXPECT_EQ(Number(DumpAt(442), "HandsState"), 2);
 }
