@@ -66,6 +66,7 @@ enum {
     HGEK_A = 65,  // 'A'..'Z' are 65..90
     HGEK_NUMPAD0 = 96,
     HGEK_F1 = 112,  // F1..F12 are 112..123
+    HGEK_F12 = 123,
     HGEK_MAXKEY = 256
 };
 

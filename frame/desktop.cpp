@@ -30,6 +30,6 @@ std::string ScreenshotFolder()
 
 void TakeScreenshotOnKey()
 {
-    if (hge->Input_KeyDown(HGEK_F1 + 11))
+    if (hge->Input_KeyDown(HGEK_F12))
         hge->System_Snapshot(ScreenshotFolder().c_str());
 }

@@ -162,7 +162,7 @@ TEST(InputScript, ParsesEveryEventAndKeyForm)
     EXPECT_EQ(ev[2].key, 87);
     EXPECT_EQ(ev[3].key, HGEK_LBUTTON);
     EXPECT_EQ(ev[4].kind, INPUT_UP);
-    EXPECT_EQ(ev[4].key, HGEK_F1 + 11);
+    EXPECT_EQ(ev[4].key, HGEK_F12);
     EXPECT_EQ(ev[5].wheel, -2);
     EXPECT_FLOAT_EQ(ev[6].dt, 0.02f);
     EXPECT_EQ(ev[7].seed, 4000000000u);

@@ -168,7 +168,7 @@ TEST_F(ModesFixture, F12AsksForAScreenshotBesideTheSave)
     GameMode = 99;
     FrameFunc();
     EXPECT_TRUE(fake.engine.snapshots.empty());
-    fake.engine.Press(HGEK_F1 + 11);
+    fake.engine.Press(HGEK_F12);
     FrameFunc();
     EXPECT_EQ(fake.engine.snapshots, std::vector<std::string>{"data/screenshots"});
 }
