@@ -139,7 +139,7 @@ public:
     FrameTimes times;
     std::string snapshotFolder;
     bool snapshotWanted = false;
-    bool RunOneFrame(float dt);
+    bool RunOneFrame(float dt, bool draw = true);
     bool RunPlayerFrame(Uint64* lastCounter);  // true when the loop ends
     void ApplyWindowedState();
 
@@ -205,6 +205,7 @@ public:
     void RecordPointer();
     bool PollWindowEvents();  // false when the window asked to close and may
     void ApplyScriptEvents(float* dt);
+    void ApplyInputEvent(const InputEvent& e, float* dt);
     void OpenRecorder();
     void RecordInput(const InputEvent& e);
     void RecordFrameEnd(float dt);

@@ -179,34 +179,43 @@ void SdlEngine::RecordPointer()
     }
 }
 
+// A script presses a key every time it says so, as the recording it may
+// come from did.
+void SdlEngine::ApplyInputEvent(const InputEvent& e, float* dt)
+{
+    switch (e.kind) {
+    case INPUT_DOWN:
+        physicalHeld[e.key] = true;
+        PressKey(e.key);
+        break;
+    case INPUT_UP:
+        physicalHeld[e.key] = false;
+        if (!padHeld[e.key])
+            ReleaseKey(e.key);
+        break;
+    case INPUT_MOUSE:
+        mouseX = e.x;
+        mouseY = e.y;
+        padAiming = false;
+        break;
+    case INPUT_WHEEL: wheel += e.wheel; break;
+    case INPUT_DT: *dt = e.dt; break;
+    case INPUT_SEED: break;  // taken before the run starts
+    default: ApplyScriptPadEvent(e); break;
+    }
+}
+
 void SdlEngine::ApplyScriptEvents(float* dt)
 {
     const std::vector<InputEvent>& events = sim.events;
-    while (nextScriptEvent < events.size() && events[nextScriptEvent].frame <= frameIndex) {
-        const InputEvent& e = events[nextScriptEvent++];
-        // A script presses a key every time it says so, as the recording it
-        // may come from did.
-        switch (e.kind) {
-        case INPUT_DOWN:
-            physicalHeld[e.key] = true;
-            PressKey(e.key);
-            break;
-        case INPUT_UP:
-            physicalHeld[e.key] = false;
-            if (!padHeld[e.key])
-                ReleaseKey(e.key);
-            break;
-        case INPUT_MOUSE:
-            mouseX = e.x;
-            mouseY = e.y;
-            padAiming = false;
-            break;
-        case INPUT_WHEEL: wheel += e.wheel; break;
-        case INPUT_DT: *dt = e.dt; break;
-        case INPUT_SEED: break;  // taken before the run starts
-        default: ApplyScriptPadEvent(e); break;
-        }
-    }
+    while (nextScriptEvent < events.size() && events[nextScriptEvent].frame <= frameIndex)
+        ApplyInputEvent(events[nextScriptEvent++], dt);
+    if (!sim.beforeFrame)
+        return;
+    std::vector<InputEvent> given;
+    sim.beforeFrame(frameIndex, &given);
+    for (const InputEvent& e : given)
+        ApplyInputEvent(e, dt);
 }
 
 const int RecordingWriteFrames = 600;  // about ten seconds of play

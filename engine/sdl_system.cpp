@@ -170,7 +170,7 @@ void SdlEngine::System_Shutdown()
     initiated = false;
 }
 
-bool SdlEngine::RunOneFrame(float dt)
+bool SdlEngine::RunOneFrame(float dt, bool draw)
 {
     frameDelta = dt;
     ClearPicture();
@@ -178,7 +178,7 @@ bool SdlEngine::RunOneFrame(float dt)
     Uint64 t0 = SDL_GetPerformanceCounter();
     bool stop = frameFunc ? frameFunc() : false;
     Uint64 t1 = SDL_GetPerformanceCounter();
-    if (!stop && renderFunc)
+    if (!stop && renderFunc && draw)
         renderFunc();
     Uint64 t2 = SDL_GetPerformanceCounter();
     if (snapshotWanted && !stop)
@@ -200,6 +200,14 @@ static void TakeScreenshots(SdlEngine* e, int frame)
             fprintf(stderr, "Can't write screenshot %s: %s\n", s.file.c_str(), SDL_GetError());
 }
 
+static bool ScreenshotDue(SdlEngine* e, int frame)
+{
+    for (const SimScreenshot& s : e->sim.screenshots)
+        if (s.frame == frame || (s.frame < 0 && frame == e->sim.frames - 1))
+            return true;
+    return false;
+}
+
 static void RunHeadlessLoop(SdlEngine* e)
 {
     for (int frame = 0; frame < e->sim.frames; frame++) {
@@ -209,7 +217,7 @@ static void RunHeadlessLoop(SdlEngine* e)
         float dt = e->sim.dt;
         e->ApplyScriptEvents(&dt);
         e->UpdatePadInput(dt);
-        bool stop = e->RunOneFrame(dt);
+        bool stop = e->RunOneFrame(dt, !e->sim.skipDrawing || ScreenshotDue(e, frame));
         TakeScreenshots(e, frame);
         if (e->sim.afterFrame && e->sim.afterFrame(frame))
             stop = true;

@@ -21,6 +21,13 @@ struct SimOptions {
     uint32_t seed = 1;         // what Random_Seed(0) uses instead of the clock
     std::vector<InputEvent> events;
     std::vector<SimScreenshot> screenshots;
+    // Frames are updated but not drawn, except those a screenshot is taken
+    // of: a long replay checked by its state runs many times faster.
+    bool skipDrawing = false;
+    // Called before every frame, after the script's events for it are taken:
+    // the events it appends are that frame's input too. A program that plays
+    // by itself, watching the game's state, gives its keys and mouse here.
+    void (*beforeFrame)(int frame, std::vector<InputEvent>* events) = nullptr;
     // Called after every frame (drawn and screenshot); the runner checks the
     // game's state here. True stops the run.
     bool (*afterFrame)(int frame) = nullptr;

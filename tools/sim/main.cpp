@@ -33,6 +33,7 @@ static const char Usage[] =
     "  --screenshot-at N:FILE PNG after frame N (may repeat)\n"
     "  --dump FILE            JSON of the game state after the last frame\n"
     "  --dump-at N:FILE       JSON of the game state after frame N (may repeat)\n"
+    "  --no-draw              draw only the frames screenshots are taken of\n"
     "  --bench                print the timing report\n"
     "  --soak N               N frames of seeded random input, checking after every\n"
     "                         frame that every position is a finite number (exit 3 if not)\n";
@@ -108,6 +109,8 @@ static bool ParseArguments(int argc, char** argv, runner_options_struct* o)
         bool hasValue = i + 1 < argc;
         if (a == "--bench") {
             o->bench = true;
+        } else if (a == "--no-draw") {
+            o->sim.skipDrawing = true;
         } else if (!hasValue) {
             return false;
         } else if (a == "--workdir") {

@@ -59,7 +59,7 @@ static bool PlayerMayPass(int x, int y)
     return IsCellWalkable(CellIndex(x, y));
 }
 
-static bool CornerFree(int x, int y)
+bool CornerFree(int x, int y)
 {
     return PlayerMayPass(x - 1, y - 1) && PlayerMayPass(x, y - 1) && PlayerMayPass(x - 1, y) && PlayerMayPass(x, y);
 }
@@ -148,9 +148,7 @@ storey_walk_struct WalkStorey()
 
 // --- the route
 
-// The shortest way over corners from one corner to the first corner that
-// meets the goal, both included; empty when there is none.
-static std::vector<cell_struct> WayOnFoot(cell_struct from, const std::function<bool(int, int)>& goal)
+std::vector<cell_struct> WayOnFoot(cell_struct from, const std::function<bool(int, int)>& goal)
 {
     const int cornersWide = LevelWidth + 1;
     std::vector<int> came((size_t)cornersWide * (LevelHeight + 1), -2);

@@ -4,6 +4,7 @@
 // whether the campaign's storeys offer the bonus points its shop needs.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,13 @@ struct storey_walk_struct {
     bool startFree = false;           // the start corner has room for him
     bool liftReached = false;         // he stood in the lift area
 };
+
+// Whether the player's centre may stand on corner (x, y): the four cells
+// around it can be walked, doors counting when he may open them.
+bool CornerFree(int x, int y);
+// The shortest way over free corners from one corner to the first corner
+// that meets the goal, both included; empty when there is none.
+std::vector<cell_struct> WayOnFoot(cell_struct from, const std::function<bool(int, int)>& goal);
 
 // Walks from the start, takes every card in reach and opens every door whose
 // card is held, and walks again until nothing new turns up.

@@ -1,0 +1,28 @@
+// The autopilot's hands on the keyboard and the mouse: the input it gives
+// the game frame by frame, kept as the replay it writes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/input_script.h"
+
+// Starts a frame's input: keys tapped in the last frame are let go, and the
+// frame's events go to *frameEvents as well as to the replay.
+void BeginPilotInput(int frame, std::vector<InputEvent>* frameEvents);
+// Holds a key down or lets it go; an event only when that changes.
+void HoldKey(int key, bool down);
+bool KeyHeld(int key);
+// Presses a key in this frame and lets it go in the next.
+void TapKey(int key);
+// Puts the mouse on a point of the picture, in whole pixels inside it.
+void MoveMouse(float x, float y);
+// Whether the mouse stands on that point already.
+bool MouseAt(float x, float y);
+// Lets go of every key held.
+void ReleaseAllKeys();
+// The replay: a header comment, the seed and every event so far.
+std::string PilotReplay(uint32_t seed, const std::string& header);
+// Forgets everything: no key held, no event recorded.
+void ResetPilotInput();

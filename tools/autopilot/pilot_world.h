@@ -1,0 +1,38 @@
+// What the autopilot makes of the storey in play, as a player reads it off
+// the screen: the enemies in sight, whether a bullet would reach them, the
+// furniture within a blow, and the way on foot to where he is going.
+#pragma once
+
+#include <vector>
+
+#include "world/storey.h"
+
+struct seen_enemy_struct {
+    int index;        // in Enemies
+    float x, y;
+    float distance;   // pixels from the player
+    bool armed;
+    bool alerted;     // it carries its weapon raised, or comes at him
+    bool clearShot;   // no wall, closed door or tall furniture in between
+};
+
+// Picture coordinates of a world point with the camera as it stands.
+float ScreenXOf(float worldX);
+float ScreenYOf(float worldY);
+// Living enemies in lit cells on the screen, nearest first.
+std::vector<seen_enemy_struct> SeenEnemies();
+// Whether a bullet from (x0, y0) would fly to (x1, y1) past walls, closed
+// doors and furniture taller than a bullet at chest height.
+bool ClearShot(float x0, float y0, float x1, float y1);
+
+// A breakable object with a bonus in one of the eight cells around the
+// player's cell, or -1; its cell in *cell.
+int BreakableNextToPlayer(const std::vector<int>& skipped, cell_struct* cell);
+
+// The free corner nearest the point, or (-1, -1).
+cell_struct NearestFreeCorner(float x, float y);
+// The way over free corners from the player to a corner of the card's cell
+// (standing there he takes it), or into the lift area; empty when there is
+// none.
+std::vector<cell_struct> WayToCard(int card);
+std::vector<cell_struct> WayToLift();
