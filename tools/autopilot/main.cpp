@@ -67,8 +67,9 @@ static void PrintReport(uint32_t seed)
     int frames = (r.finished ? r.liftFrame : r.lastPlayFrame) - r.playStartFrame;
     printf("storey %d, seed %u: %s after %.1f s of play\n", r.storey, seed,
            r.finished ? "up the lift" : r.died ? "died" : "gave up", frames / 60.0);
-    printf("  health %d -> %d (lowest %d), hits taken %d\n", r.healthAtStart, r.finished ? r.healthAtLift : r.lowestHealth,
-           r.lowestHealth, r.hitsTaken);
+    printf("  health %d -> %d (lowest %d), hits taken %d%s%s\n", r.healthAtStart,
+           r.finished ? r.healthAtLift : r.lowestHealth, r.lowestHealth, r.hitsTaken, r.hits.empty() ? "" : ": ",
+           r.hits.c_str());
     printf("  enemies killed %d of %d, shots %d, blows %d (furniture %d)\n", r.kills, r.enemies, r.shots, r.blows,
            r.smashed);
     printf("  points %d -> %d, bought: %s\n", r.pointsAtStart, r.finished ? r.pointsAtLift : -1,

@@ -23,6 +23,7 @@ struct pilot_report_struct {
     int enemies = 0, kills = 0;
     int shots = 0, blows = 0, smashed = 0, hitsTaken = 0;
     std::string bought;  // what the shop sold, by name
+    std::string hits;    // each hit taken: the weapon, how far, whether the shooter was in sight
 };
 
 extern pilot_report_struct PilotReport;

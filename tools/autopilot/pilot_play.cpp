@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "engine/hge.h"
 #include "foes/enemies.h"
@@ -20,9 +21,10 @@
 #include "world/campaign.h"
 #include "world/player_state.h"
 
-// Office staff coming at him are shot from here on, while rounds last.
-static const float StaffShotRange = 260;
-// ... and met with a blow from here, once they are this near.
+// Office staff coming at him are met with a blow, which no one hears;
+// they are shot only when they come at him together, from this near.
+static const float StaffShotRange = 200;
+// He waits for them from here, once they are this near.
 static const float StaffWaitRange = 150;
 static const float BlowRange = 60;
 // A blow reaches less far than an enemy's: he steps up this near first.
@@ -41,12 +43,18 @@ static const int LookBackFrames = 50;
 static const int HoldFrames = 180;
 // A player takes a quarter of a second to react to an enemy coming in sight.
 static const int ReactionFrames = 15;
+// An alerted armed enemy that went out of sight this near, this few frames
+// ago, is waited for.
+static const float ExpectRange = 500;
+static const int ExpectFrames = 240;
 static const float Pi = 3.14159265f;
 
-// An enemy in sight, followed from frame to frame by where it stands.
-struct watched_struct {
+// An enemy he has seen, as he remembers it.
+struct known_struct {
+    const void* id;
     float x, y;
-    int frames;  // frames in sight
+    bool armed, alerted;
+    int firstSeen, lastSeen;  // frames of the sighting under way, or the last
 };
 
 struct play_memory_struct {
@@ -57,6 +65,7 @@ struct play_memory_struct {
     size_t next = 0;
     int wayGoal = -2;
     int wayFrame = 0;
+    bool forage = false;             // the way leads to furniture, not to a card
     bool walkedLastFrame = false;
     std::vector<int> skipped;        // cells of furniture his blows did not break
     int smashCell = -1, smashTries = 0;
@@ -67,7 +76,7 @@ struct play_memory_struct {
     int lastHealth = 0;
     float lastX = 0, lastY = 0;
     int stillFrames = 0;
-    std::vector<watched_struct> watched;
+    std::vector<known_struct> known;
 };
 
 static play_memory_struct Memory;
@@ -97,9 +106,22 @@ static void AimAt(float x, float y)
     MoveMouse(ScreenXOf(x), ScreenYOf(y));
 }
 
+// Near the storey's edge the camera stops, and a point far along the way
+// would lie off the screen: the mouse goes no further than the screen's edge.
 static void AimAlong(float angle, float distance)
 {
-    AimAt(PlayerX + cosf(angle) * distance, PlayerY + sinf(angle) * distance);
+    float c = cosf(angle), s = sinf(angle);
+    float sx = ScreenXOf(PlayerX), sy = ScreenYOf(PlayerY);
+    if (c > 0.01f)
+        distance = std::min(distance, (798 - sx) / c);
+    if (c < -0.01f)
+        distance = std::min(distance, (1 - sx) / c);
+    if (s > 0.01f)
+        distance = std::min(distance, (588 - sy) / s);
+    if (s < -0.01f)
+        distance = std::min(distance, (1 - sy) / s);
+    distance = std::max(distance, 8.0f);
+    AimAt(PlayerX + c * distance, PlayerY + s * distance);
 }
 
 static void WatchTowards(float x, float y)
@@ -197,22 +219,60 @@ static bool SeeToTheGun(bool fighting)
 
 // --- fighting
 
-// The enemies in sight long enough for him to have taken them in.
-static std::vector<seen_enemy_struct> Noticed(const std::vector<seen_enemy_struct>& seen)
+static known_struct* Known(const void* id)
 {
-    std::vector<watched_struct> watched;
+    for (known_struct& k : Memory.known)
+        if (k.id == id)
+            return &k;
+    return nullptr;
+}
+
+static bool StillAlive(const void* id)
+{
+    return std::any_of(Enemies.begin(), Enemies.end(),
+                       [id](const enemy_struct& e) { return !e.dead && e.head_anim.get() == id; });
+}
+
+// What he saw this frame joins what he remembers; the fallen are forgotten.
+static void Remember(int frame, const std::vector<seen_enemy_struct>& seen)
+{
+    for (const seen_enemy_struct& s : seen) {
+        known_struct* k = Known(s.id);
+        if (!k) {
+            Memory.known.push_back({s.id, s.x, s.y, s.armed, s.alerted, frame, frame});
+            continue;
+        }
+        if (k->lastSeen < frame - 1)
+            k->firstSeen = frame;
+        k->x = s.x, k->y = s.y, k->alerted = s.alerted, k->lastSeen = frame;
+    }
+    std::erase_if(Memory.known, [](const known_struct& k) { return !StillAlive(k.id); });
+}
+
+// The enemies in sight long enough for him to have taken them in.
+static std::vector<seen_enemy_struct> Noticed(int frame, const std::vector<seen_enemy_struct>& seen)
+{
     std::vector<seen_enemy_struct> noticed;
     for (const seen_enemy_struct& s : seen) {
-        int frames = 1;
-        for (const watched_struct& w : Memory.watched)
-            if (std::fabs(w.x - s.x) < 12 && std::fabs(w.y - s.y) < 12)
-                frames = std::max(frames, w.frames + 1);
-        watched.push_back({s.x, s.y, frames});
-        if (frames >= ReactionFrames)
+        const known_struct* k = Known(s.id);
+        if (k && frame - k->firstSeen >= ReactionFrames)
             noticed.push_back(s);
     }
-    Memory.watched = watched;
     return noticed;
+}
+
+// An armed enemy out of sight that came at him lately and is likely on its
+// way: he waits for it, watching where it was.
+static const known_struct* Expected(int frame)
+{
+    const known_struct* best = nullptr;
+    float bestDistance = ExpectRange;
+    for (const known_struct& k : Memory.known) {
+        float d = std::hypot(k.x - PlayerX, k.y - PlayerY);
+        if (k.armed && k.alerted && k.lastSeen < frame && frame - k.lastSeen < ExpectFrames && d < bestDistance)
+            best = &k, bestDistance = d;
+    }
+    return best;
 }
 
 struct target_struct {
@@ -224,7 +284,10 @@ static target_struct ChooseTarget(const std::vector<seen_enemy_struct>& seen)
 {
     target_struct best;
     int bestRank = 99;
-    bool roundsToSpare = Rounds() > RoundsForGuards;
+    int mob = 0;
+    for (const seen_enemy_struct& s : seen)
+        mob += s.alerted && !s.armed && s.distance < StaffShotRange;
+    bool shootStaff = mob >= 2 && Rounds() > RoundsForGuards;
     for (const seen_enemy_struct& s : seen) {
         int rank = 99;
         bool blow = false;
@@ -232,7 +295,7 @@ static target_struct ChooseTarget(const std::vector<seen_enemy_struct>& seen)
             rank = 0, blow = true;
         else if (s.armed && s.clearShot && Rounds() > 0)
             rank = s.alerted ? 1 : 2;
-        else if (s.alerted && s.clearShot && s.distance < StaffShotRange && roundsToSpare)
+        else if (s.alerted && s.clearShot && s.distance < StaffShotRange && shootStaff)
             rank = 3;
         else if (s.alerted && !s.armed && s.distance < StaffWaitRange)
             rank = 4, blow = true;
@@ -246,8 +309,8 @@ static void Fight(const target_struct& t)
 {
     const seen_enemy_struct& e = *t.enemy;
     // Crouching slows the turn: he gets down once he faces the enemy.
-    StandStill(e.armed && Facing(e.x, e.y, 0.3f));
-    AimAt(e.x, e.y);
+    StandStill(e.armed && Facing(e.aimX, e.aimY, 0.3f));
+    AimAt(e.aimX, e.aimY);
     if (e.armed)
         Memory.holdFrames = HoldFrames, Memory.holdX = e.x, Memory.holdY = e.y;
     if (t.blow) {
@@ -261,8 +324,8 @@ static void Fight(const target_struct& t)
     }
     if (SeeToTheGun(true) || HandsState != HANDS_READY)
         return;
-    float tolerance = std::clamp(atan2f(14.0f, e.distance), 0.02f, 0.06f);
-    if (Loaded() > 0 && Facing(e.x, e.y, tolerance)) {
+    float tolerance = std::clamp(atan2f(e.aimX == e.x && e.aimY == e.y ? 14.0f : 4.0f, e.distance), 0.01f, 0.06f);
+    if (Loaded() > 0 && Facing(e.aimX, e.aimY, tolerance)) {
         TapKey(HGEK_LBUTTON);
         PilotReport.shots++;
     }
@@ -273,7 +336,7 @@ static void Fight(const target_struct& t)
 static bool Smash()
 {
     cell_struct cell;
-    if (BreakableNextToPlayer(Memory.skipped, &cell) < 0)
+    if (BreakableNextTo(PlayerCellX, PlayerCellY, Memory.skipped, &cell) < 0)
         return false;
     int index = CellIndex(cell.x, cell.y);
     StandStill(false);
@@ -304,18 +367,38 @@ static int Goal()
     return -1;
 }
 
-static void FindWay(int frame)
+// Furniture within this many corners of his way is worth the detour.
+static const size_t ForageReach = 12;
+
+// On to the next card or the lift, unless furniture to smash lies near.
+static void FindWay(int frame, bool forage)
 {
     int goal = Goal();
-    Memory.way = goal < 0 ? WayToLift() : WayToCard(goal);
+    Memory.way = forage ? WayToFurniture(Memory.skipped, ForageReach) : std::vector<cell_struct>{};
+    Memory.forage = !Memory.way.empty();
+    if (!Memory.forage)
+        Memory.way = goal < 0 ? WayToLift() : WayToCard(goal);
     Memory.next = Memory.way.size() > 1 ? 1 : 0;
     Memory.wayGoal = goal;
     Memory.wayFrame = frame;
 }
 
-static bool AtCorner(const cell_struct& c)
+// The point he steers for at a corner of the way: the corner itself, but
+// at the end of a way to furniture a little inside the cell below and right
+// of it, the cell whose neighbours his blow reaches.
+static float WayPointX(size_t n)
 {
-    return std::fabs(PlayerX - c.x * CellWidth) <= 3 && std::fabs(PlayerY - c.y * CellHeight) <= 3;
+    return Memory.way[n].x * CellWidth + (Memory.forage && n + 1 == Memory.way.size() ? 5.0f : 0.0f);
+}
+
+static float WayPointY(size_t n)
+{
+    return Memory.way[n].y * CellHeight + (Memory.forage && n + 1 == Memory.way.size() ? 5.0f : 0.0f);
+}
+
+static bool AtWayPoint(size_t n)
+{
+    return std::fabs(PlayerX - WayPointX(n)) <= 3 && std::fabs(PlayerY - WayPointY(n)) <= 3;
 }
 
 // Keys of the axes on which the corner is still more than two pixels away.
@@ -341,7 +424,7 @@ static void TakeTheLift(int frame)
     PilotReport.pointsAtLift = BonusPoints;
 }
 
-static void Walk(int frame)
+static void Walk(int frame, bool forage)
 {
     if (Goal() < 0 && CardHeld[CARD_LIFT] && InLiftArea(PlayerCellX, PlayerCellY)) {
         TakeTheLift(frame);
@@ -349,16 +432,15 @@ static void Walk(int frame)
     }
     bool stuck = Memory.stillFrames > 60;
     if (!Memory.walkedLastFrame || Memory.wayGoal != Goal() || Memory.next >= Memory.way.size() || stuck ||
-        frame - Memory.wayFrame > 120)
-        FindWay(frame);
-    while (Memory.next < Memory.way.size() && AtCorner(Memory.way[Memory.next]))
+        frame - Memory.wayFrame > 120 || forage != Memory.forage)
+        FindWay(frame, forage);
+    while (Memory.next < Memory.way.size() && AtWayPoint(Memory.next))
         Memory.next++;
     if (Memory.next >= Memory.way.size()) {
         StandStill(false);
         return;
     }
-    const cell_struct c = Memory.way[Memory.next];
-    SteerTo((float)(c.x * CellWidth), (float)(c.y * CellHeight));
+    SteerTo(WayPointX(Memory.next), WayPointY(Memory.next));
     const cell_struct ahead = Memory.way[std::min(Memory.next + 3, Memory.way.size() - 1)];
     float angle = atan2f(ahead.y * CellHeight - PlayerY, ahead.x * CellWidth - PlayerX);
     AimAlong(angle, LookAhead);
@@ -380,9 +462,29 @@ static void StartStorey(int frame)
     PilotReport.enemies = (int)Enemies.size();
 }
 
-static void Notice()
+// Who hit him: the enemy standing where the shot came from.
+static void NoteHit(const std::vector<seen_enemy_struct>& seen)
+{
+    static const char* const Weapons[] = {"blow", "revolver", "pistol", "shotgun", "rifle", "grenade"};
+    std::string what = "grenade or unknown";
+    for (int i = 0; i < (int)Enemies.size(); i++) {
+        const enemy_struct& e = Enemies[i];
+        if (std::fabs(e.x - KillerX) > 1 || std::fabs(e.y - KillerY) > 1 || e.weapon < 0 || e.weapon > 5)
+            continue;
+        bool inSight = std::any_of(seen.begin(), seen.end(), [i](const seen_enemy_struct& s) { return s.index == i; });
+        const known_struct* k = Known(e.head_anim.get());
+        int frames = k ? k->lastSeen - k->firstSeen + 1 : 0;
+        what = std::string(Weapons[e.weapon]) + " from " + std::to_string((int)std::hypot(e.x - PlayerX, e.y - PlayerY)) +
+               (inSight ? " px, in sight for " + std::to_string(frames) + " frames" : " px, unseen");
+    }
+    what += " (" + std::to_string(Memory.lastHealth - Health) + ")";
+    PilotReport.hits += PilotReport.hits.empty() ? what : "; " + what;
+}
+
+static void Notice(const std::vector<seen_enemy_struct>& seen)
 {
     if (Health < Memory.lastHealth) {
+        NoteHit(seen);
         PilotReport.hitsTaken++;
         Memory.lookFrames = LookBackFrames;
         Memory.lookX = KillerX, Memory.lookY = KillerY;
@@ -403,22 +505,31 @@ void PlayFrame(int frame)
     if (!Memory.started)
         StartStorey(frame);
     PilotReport.lastPlayFrame = frame;
-    Notice();
+    Notice(SeenEnemies());
     if (Dead) {
         PilotReport.died = true;
         ReleaseAllKeys();
         return;
     }
-    std::vector<seen_enemy_struct> seen = Noticed(SeenEnemies());
+    std::vector<seen_enemy_struct> inSight = SeenEnemies();
+    Remember(frame, inSight);
+    std::vector<seen_enemy_struct> seen = Noticed(frame, inSight);
     if (getenv("PILOT_DEBUG") && frame >= atoi(getenv("PILOT_DEBUG")))
         for (const seen_enemy_struct& s : SeenEnemies())
             fprintf(stderr, "  enemy %d at %.0f %.0f d %.0f armed %d alerted %d clear %d\n", s.index, s.x, s.y,
                     s.distance, s.armed, s.alerted, s.clearShot);
     target_struct target = ChooseTarget(seen);
-    bool danger = std::any_of(seen.begin(), seen.end(), [](const seen_enemy_struct& s) { return s.alerted || s.armed; });
+    // Staff fleeing or far off leave him time for the furniture; anyone else
+    // in sight, even before he has made him out, keeps him from starting on it.
+    bool danger = std::any_of(inSight.begin(), inSight.end(), [](const seen_enemy_struct& s) {
+        return s.armed || (s.alerted && s.distance < 2 * StaffWaitRange);
+    });
     if (getenv("PILOT_DEBUG") && frame >= atoi(getenv("PILOT_DEBUG")))
-        fprintf(stderr, "pilot %d: seen %zu target %d blow %d hands %d loaded %d angle %.3f\n", frame, seen.size(),
-                target.enemy ? target.enemy->index : -1, target.blow, HandsState, Loaded(), PlayerAngle);
+        fprintf(stderr, "pilot %d: seen %zu target %d blow %d hands %d loaded %d angle %.3f at %.0f %.0f way %zu/%zu forage %d\n",
+                frame, seen.size(), target.enemy ? target.enemy->index : -1, target.blow, HandsState, Loaded(),
+                PlayerAngle, PlayerX, PlayerY, Memory.next, Memory.way.size(), Memory.forage);
+    if (getenv("PILOT_DEBUG") && frame >= atoi(getenv("PILOT_DEBUG")) && !Memory.way.empty())
+        fprintf(stderr, "  way ends at %d %d, skipped %zu\n", Memory.way.back().x, Memory.way.back().y, Memory.skipped.size());
     if (target.enemy) {
         Fight(target);
     } else if (Memory.lookFrames > 0) {
@@ -427,11 +538,14 @@ void PlayFrame(int frame)
         WatchTowards(Memory.lookX, Memory.lookY);
     } else if (SeeToTheGun(danger)) {
         StandStill(false);
+    } else if (const known_struct* k = Expected(frame)) {
+        StandStill(Facing(k->x, k->y, 0.3f));
+        WatchTowards(k->x, k->y);
     } else if (Memory.holdFrames > 0) {
         Memory.holdFrames--;
         StandStill(Facing(Memory.holdX, Memory.holdY, 0.3f));
         WatchTowards(Memory.holdX, Memory.holdY);
     } else if (danger || !Smash()) {
-        Walk(frame);
+        Walk(frame, !danger);
     }
 }

@@ -39,17 +39,17 @@ struct shopping_struct {
 
 static const shopping_struct ShoppingList[] = {
     {2, GOOD_HEALING, 1},
+    {2, GOOD_KNUCKLES, 1},  // a blow then fells a guard, and no one hears it
     {7, GOOD_RIFLE, 1},
     {7, GOOD_RIFLE_MAGAZINE, 1},
     {3, GOOD_PISTOL_MAGAZINE, 1},
-    {2, GOOD_KNUCKLES, 1},
-    {7, GOOD_HELMET, 1},
+    {2, GOOD_VEST, 1},      // a round then seldom kills
+    {3, GOOD_HELMET, 1},
     {8, GOOD_RIFLE_MAGAZINE, 2},
     {5, GOOD_PISTOL_MAGAZINE, 2},
-    {8, GOOD_VEST, 1},
 };
 
-// Points kept back on storeys 4 to 6 for the rifle and its magazine.
+// Points kept back on storeys 5 and 6 for the rifle and its magazine.
 static const int RifleSavings = 240;
 
 static bool Affordable(int good, int keep)
@@ -76,9 +76,10 @@ static bool Wanted(const shopping_struct& s)
 
 static int WantedGood()
 {
-    bool saving = StoreyNumber >= 4 && StoreyNumber < 7 && !OwnsRifle;
+    bool saving = StoreyNumber >= 5 && StoreyNumber < 7 && !OwnsRifle;
     for (const shopping_struct& s : ShoppingList) {
-        bool essential = s.good == GOOD_HEALING || s.good == GOOD_RIFLE || (s.good == GOOD_PISTOL_MAGAZINE && s.count == 1);
+        bool essential = s.good == GOOD_HEALING || s.good == GOOD_RIFLE || s.good == GOOD_VEST ||
+                         (s.good == GOOD_PISTOL_MAGAZINE && s.count == 1);
         if (Wanted(s) && Affordable(s.good, saving && !essential ? RifleSavings : 0))
             return s.good;
     }

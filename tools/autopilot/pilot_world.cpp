@@ -8,7 +8,7 @@
 #include "player/movement.h"
 #include "tools/storeycheck/storey_check.h"
 
-// A bullet flies at about chest height: what stands taller stops it.
+// A bullet flies at about chest height: a fixture standing taller stops it.
 static const int TallFurniture = 70;
 // Cells at least this bright are seen clearly; darker ones only fade.
 static const int ClearlyLit = 200;
@@ -36,6 +36,24 @@ static bool Seen(const enemy_struct& e)
     return LightMap[CellIndex(e.cell_x, e.cell_y)] >= ClearlyLit && OnScreen(e.x, e.y);
 }
 
+static bool StopsBullet(int cell);
+
+// The middle of the body, or a point to its side where the edge of a
+// doorway hides the middle.
+static void FindClearShot(seen_enemy_struct* s)
+{
+    static const float Sideways[] = {0, 12, -12, 20, -20};
+    float length = std::max(s->distance, 1.0f);
+    float nx = -(s->y - PlayerY) / length, ny = (s->x - PlayerX) / length;
+    for (float d : Sideways) {
+        float x = s->x + nx * d, y = s->y + ny * d;
+        if (ClearShot(PlayerX, PlayerY, x, y)) {
+            s->clearShot = true, s->aimX = x, s->aimY = y;
+            return;
+        }
+    }
+}
+
 std::vector<seen_enemy_struct> SeenEnemies()
 {
     std::vector<seen_enemy_struct> seen;
@@ -43,8 +61,10 @@ std::vector<seen_enemy_struct> SeenEnemies()
         const enemy_struct& e = Enemies[i];
         if (!Seen(e))
             continue;
-        seen.push_back({i, e.x, e.y, std::hypot(e.x - PlayerX, e.y - PlayerY), e.weapon != 0,
-                        e.alarm >= ALARM_ALERTED, ClearShot(PlayerX, PlayerY, e.x, e.y)});
+        seen_enemy_struct s = {i, e.head_anim.get(), e.x, e.y, std::hypot(e.x - PlayerX, e.y - PlayerY),
+                               e.weapon != 0, e.alarm >= ALARM_ALERTED && e.alarm < ALARM_PANICKED, false, e.x, e.y};
+        FindClearShot(&s);
+        seen.push_back(s);
     }
     std::sort(seen.begin(), seen.end(),
               [](const seen_enemy_struct& a, const seen_enemy_struct& b) { return a.distance < b.distance; });
@@ -62,9 +82,8 @@ static bool StopsBullet(int cell)
         return true;
     if (t.kind == KIND_DOOR)
         return o.door_state == DOOR_CLOSED || o.door_state == DOOR_CLOSING;
-    if (t.kind == KIND_FURNITURE || t.kind == KIND_FIXTURE || t.kind == KIND_FURNITURE_B)
-        return t.size > TallFurniture;
-    return false;
+    // Furniture a bullet hits breaks, and what is left of the bullet flies on.
+    return t.kind == KIND_FIXTURE && t.size > TallFurniture;
 }
 
 // Steps as a bullet does, a cell's width at a time, up to the target.
@@ -85,11 +104,11 @@ bool ClearShot(float x0, float y0, float x1, float y1)
     return true;
 }
 
-int BreakableNextToPlayer(const std::vector<int>& skipped, cell_struct* cell)
+int BreakableNextTo(int cx, int cy, const std::vector<int>& skipped, cell_struct* cell)
 {
     for (int j = -1; j <= 1; j++) {
         for (int i = -1; i <= 1; i++) {
-            int x = PlayerCellX + i, y = PlayerCellY + j;
+            int x = cx + i, y = cy + j;
             int o = (i || j) ? StruckObjectAt(x, y) : -1;
             if (o < 0 || ObjectTypeOf(Objects[o]).bonus <= 0)
                 continue;
@@ -128,6 +147,13 @@ std::vector<cell_struct> WayToCard(int card)
 {
     const cell_struct c = CardCell[card];
     return WayFromPlayer([c](int x, int y) { return x >= c.x && x <= c.x + 1 && y >= c.y && y <= c.y + 1; });
+}
+
+std::vector<cell_struct> WayToFurniture(const std::vector<int>& skipped, size_t reach)
+{
+    cell_struct found;
+    std::vector<cell_struct> way = WayFromPlayer([&](int x, int y) { return BreakableNextTo(x, y, skipped, &found) >= 0; });
+    return way.size() > reach ? std::vector<cell_struct>{} : way;
 }
 
 std::vector<cell_struct> WayToLift()
