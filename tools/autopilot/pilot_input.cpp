@@ -66,6 +66,13 @@ void MoveMouse(float x, float y)
     Give({.frame = Frame, .kind = INPUT_MOUSE, .x = (float)mx, .y = (float)my});
 }
 
+void MoveMouseNear(float x, float y, float slack)
+{
+    if (MouseX >= 0 && std::fabs(x - MouseX) <= slack && std::fabs(y - MouseY) <= slack)
+        return;
+    MoveMouse(x, y);
+}
+
 bool MouseAt(float x, float y)
 {
     return MouseX == std::clamp((int)lroundf(x), 0, 799) && MouseY == std::clamp((int)lroundf(y), 0, 589);

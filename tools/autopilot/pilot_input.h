@@ -18,6 +18,9 @@ bool KeyHeld(int key);
 void TapKey(int key);
 // Puts the mouse on a point of the picture, in whole pixels inside it.
 void MoveMouse(float x, float y);
+// The same, unless the mouse stands within slack pixels of it already: where
+// the exact spot does not matter, the replay stays short.
+void MoveMouseNear(float x, float y, float slack);
 // Whether the mouse stands on that point already.
 bool MouseAt(float x, float y);
 // Lets go of every key held.

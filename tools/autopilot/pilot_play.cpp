@@ -48,6 +48,9 @@ static const int ReactionFrames = 15;
 static const float ExpectRange = 500;
 static const int ExpectFrames = 240;
 static const float Pi = 3.14159265f;
+// Pixels the mouse may stand off the point he looks at while walking or
+// watching: he moves it only when the view must turn.
+static const float RoughAim = 10;
 
 // An enemy he has seen, as he remembers it.
 struct known_struct {
@@ -121,7 +124,7 @@ static void AimAlong(float angle, float distance)
     if (s < -0.01f)
         distance = std::min(distance, (1 - sy) / s);
     distance = std::max(distance, 8.0f);
-    AimAt(PlayerX + c * distance, PlayerY + s * distance);
+    MoveMouseNear(ScreenXOf(PlayerX + c * distance), ScreenYOf(PlayerY + s * distance), RoughAim);
 }
 
 static void WatchTowards(float x, float y)
