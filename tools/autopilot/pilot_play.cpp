@@ -334,6 +334,38 @@ static void Fight(const target_struct& t)
     }
 }
 
+// An armed enemy that came at him and sees him, but that no bullet of his
+// reaches: he must not stand there.
+static const seen_enemy_struct* Threat(const std::vector<seen_enemy_struct>& seen)
+{
+    for (const seen_enemy_struct& s : seen)
+        if (s.armed && s.alerted && !s.clearShot && SeesPlayer(s))
+            return &s;
+    return nullptr;
+}
+
+// A few steps to where he can shoot it, or out of its sight; crouched
+// where there is no such place near.
+static const size_t PositionReach = 6;
+
+static void TakePosition(const seen_enemy_struct& e)
+{
+    std::vector<cell_struct> way = WayToFiringPosition(e, PositionReach);
+    AimAt(e.aimX, e.aimY);
+    if (getenv("PILOT_DEBUG"))
+        fprintf(stderr, "  threat %d, way %zu to %d %d\n", e.index, way.size(), way.empty() ? -1 : way.back().x,
+                way.empty() ? -1 : way.back().y);
+    Memory.walkedLastFrame = false;
+    // The nearest corner may be the place: he steps onto it.
+    const cell_struct* step = way.size() > 1 ? &way[1] : way.empty() ? nullptr : &way[0];
+    float x = step ? (float)step->x * CellWidth : PlayerX, y = step ? (float)step->y * CellHeight : PlayerY;
+    if (std::fabs(x - PlayerX) <= 2 && std::fabs(y - PlayerY) <= 2) {
+        StandStill(true);
+        return;
+    }
+    SteerTo(x, y);
+}
+
 // --- furniture
 
 static bool Smash()
@@ -535,6 +567,8 @@ void PlayFrame(int frame)
         fprintf(stderr, "  way ends at %d %d, skipped %zu\n", Memory.way.back().x, Memory.way.back().y, Memory.skipped.size());
     if (target.enemy) {
         Fight(target);
+    } else if (const seen_enemy_struct* threat = Threat(seen)) {
+        TakePosition(*threat);
     } else if (Memory.lookFrames > 0) {
         Memory.lookFrames--;
         StandStill(true);

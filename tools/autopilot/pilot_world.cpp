@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "foes/enemies.h"
+#include "foes/perception.h"
 #include "frame/modes.h"
 #include "player/movement.h"
 #include "tools/storeycheck/storey_check.h"
@@ -159,4 +160,31 @@ std::vector<cell_struct> WayToFurniture(const std::vector<int>& skipped, size_t 
 std::vector<cell_struct> WayToLift()
 {
     return WayFromPlayer([](int x, int y) { return x >= LiftX && x <= LiftX + 2 && y >= LiftY && y <= LiftY + 2; });
+}
+
+static bool EnemySees(const seen_enemy_struct& e, int cellX, int cellY)
+{
+    const enemy_struct& enemy = Enemies[e.index];
+    return LineOfSight(enemy.cell_x, enemy.cell_y, cellX, cellY);
+}
+
+bool SeesPlayer(const seen_enemy_struct& e)
+{
+    return EnemySees(e, PlayerCellX, PlayerCellY);
+}
+
+std::vector<cell_struct> WayToFiringPosition(const seen_enemy_struct& e, size_t reach)
+{
+    // He stands a few pixels off a corner he walked to: the shot must be
+    // clear from all round it.
+    static const float Off[][2] = {{0, 0}, {-4, -4}, {4, -4}, {-4, 4}, {4, 4}};
+    std::vector<cell_struct> way = WayFromPlayer([&](int x, int y) {
+        float px = (float)x * CellWidth, py = (float)y * CellHeight;
+        bool clear = std::all_of(std::begin(Off), std::end(Off),
+                                 [&](const float* o) { return ClearShot(px + o[0], py + o[1], e.x, e.y); });
+        bool hidden = !EnemySees(e, x - 1, y - 1) && !EnemySees(e, x, y - 1) && !EnemySees(e, x - 1, y) &&
+                      !EnemySees(e, x, y);
+        return clear || hidden;
+    });
+    return way.size() > reach ? std::vector<cell_struct>{} : way;
 }

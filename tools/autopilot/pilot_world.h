@@ -42,3 +42,8 @@ cell_struct NearestFreeCorner(float x, float y);
 // none.
 std::vector<cell_struct> WayToCard(int card);
 std::vector<cell_struct> WayToLift();
+// Whether the enemy could shoot him where he stands: its eyes reach his cell.
+bool SeesPlayer(const seen_enemy_struct& e);
+// The way, no longer than reach corners, to a corner from which a bullet
+// reaches the enemy or where the enemy cannot see him; empty when none.
+std::vector<cell_struct> WayToFiringPosition(const seen_enemy_struct& e, size_t reach);
