@@ -47,6 +47,10 @@ static const int ReactionFrames = 15;
 // ago, is waited for.
 static const float ExpectRange = 500;
 static const int ExpectFrames = 240;
+// An enemy that keeps its place, in sight of a doorway, is not waited for
+// for ever: after this long he hides from it no more and goes to shoot it,
+// or goes on his way.
+static const int PatienceFrames = 300;
 static const float Pi = 3.14159265f;
 // Pixels the mouse may stand off the point he looks at while walking or
 // watching: he moves it only when the view must turn.
@@ -58,6 +62,7 @@ struct known_struct {
     float x, y;
     bool armed, alerted;
     int firstSeen, lastSeen;  // frames of the sighting under way, or the last
+    int waited = 0;           // frames he has waited for it or hidden from it
 };
 
 struct play_memory_struct {
@@ -242,7 +247,7 @@ static void Remember(int frame, const std::vector<seen_enemy_struct>& seen)
     for (const seen_enemy_struct& s : seen) {
         known_struct* k = Known(s.id);
         if (!k) {
-            Memory.known.push_back({s.id, s.x, s.y, s.armed, s.alerted, frame, frame});
+            Memory.known.push_back({s.id, s.x, s.y, s.armed, s.alerted, frame, frame, 0});
             continue;
         }
         if (k->lastSeen < frame - 1)
@@ -266,13 +271,14 @@ static std::vector<seen_enemy_struct> Noticed(int frame, const std::vector<seen_
 
 // An armed enemy out of sight that came at him lately and is likely on its
 // way: he waits for it, watching where it was.
-static const known_struct* Expected(int frame)
+static known_struct* Expected(int frame)
 {
-    const known_struct* best = nullptr;
+    known_struct* best = nullptr;
     float bestDistance = ExpectRange;
-    for (const known_struct& k : Memory.known) {
+    for (known_struct& k : Memory.known) {
         float d = std::hypot(k.x - PlayerX, k.y - PlayerY);
-        if (k.armed && k.alerted && k.lastSeen < frame && frame - k.lastSeen < ExpectFrames && d < bestDistance)
+        bool awaited = k.armed && k.alerted && k.lastSeen < frame && frame - k.lastSeen < ExpectFrames;
+        if (awaited && k.waited < PatienceFrames && d < bestDistance)
             best = &k, bestDistance = d;
     }
     return best;
@@ -350,7 +356,9 @@ static const size_t PositionReach = 6;
 
 static void TakePosition(const seen_enemy_struct& e)
 {
-    std::vector<cell_struct> way = WayToFiringPosition(e, PositionReach);
+    known_struct* k = Known(e.id);
+    bool patient = !k || k->waited++ < PatienceFrames;
+    std::vector<cell_struct> way = WayToFiringPosition(e, patient ? PositionReach : 4 * PositionReach, patient);
     AimAt(e.aimX, e.aimY);
     if (getenv("PILOT_DEBUG"))
         fprintf(stderr, "  threat %d, way %zu to %d %d\n", e.index, way.size(), way.empty() ? -1 : way.back().x,
@@ -459,8 +467,20 @@ static void TakeTheLift(int frame)
     PilotReport.pointsAtLift = BonusPoints;
 }
 
+// Furniture he was on his way to when danger turned him back is left
+// alone: going for it again would lead him back into the danger.
+static void GiveUpFurniture()
+{
+    cell_struct cell;
+    const cell_struct& end = Memory.way.back();
+    if (BreakableNextTo(end.x, end.y, Memory.skipped, &cell) >= 0)
+        Memory.skipped.push_back(CellIndex(cell.x, cell.y));
+}
+
 static void Walk(int frame, bool forage)
 {
+    if (!forage && Memory.forage && !Memory.way.empty())
+        GiveUpFurniture();
     if (Goal() < 0 && CardHeld[CARD_LIFT] && InLiftArea(PlayerCellX, PlayerCellY)) {
         TakeTheLift(frame);
         return;
@@ -509,7 +529,9 @@ static void NoteHit(const std::vector<seen_enemy_struct>& seen)
         bool inSight = std::any_of(seen.begin(), seen.end(), [i](const seen_enemy_struct& s) { return s.index == i; });
         const known_struct* k = Known(e.head_anim.get());
         int frames = k ? k->lastSeen - k->firstSeen + 1 : 0;
-        what = std::string(Weapons[e.weapon]) + " from " + std::to_string((int)std::hypot(e.x - PlayerX, e.y - PlayerY)) +
+        what = std::string(Weapons[e.weapon]) + " of enemy " + std::to_string(i) + " in cell " +
+               std::to_string(e.cell_x) + "," + std::to_string(e.cell_y) + " at him in " + std::to_string(PlayerCellX) +
+               "," + std::to_string(PlayerCellY) + " from " + std::to_string((int)std::hypot(e.x - PlayerX, e.y - PlayerY)) +
                (inSight ? " px, in sight for " + std::to_string(frames) + " frames" : " px, unseen");
     }
     what += " (" + std::to_string(Memory.lastHealth - Health) + ")";
@@ -575,7 +597,8 @@ void PlayFrame(int frame)
         WatchTowards(Memory.lookX, Memory.lookY);
     } else if (SeeToTheGun(danger)) {
         StandStill(false);
-    } else if (const known_struct* k = Expected(frame)) {
+    } else if (known_struct* k = Expected(frame)) {
+        k->waited++;
         StandStill(Facing(k->x, k->y, 0.3f));
         WatchTowards(k->x, k->y);
     } else if (Memory.holdFrames > 0) {

@@ -173,7 +173,7 @@ bool SeesPlayer(const seen_enemy_struct& e)
     return EnemySees(e, PlayerCellX, PlayerCellY);
 }
 
-std::vector<cell_struct> WayToFiringPosition(const seen_enemy_struct& e, size_t reach)
+std::vector<cell_struct> WayToFiringPosition(const seen_enemy_struct& e, size_t reach, bool orHidden)
 {
     // He stands a few pixels off a corner he walked to: the shot must be
     // clear from all round it.
@@ -184,7 +184,7 @@ std::vector<cell_struct> WayToFiringPosition(const seen_enemy_struct& e, size_t 
                                  [&](const float* o) { return ClearShot(px + o[0], py + o[1], e.x, e.y); });
         bool hidden = !EnemySees(e, x - 1, y - 1) && !EnemySees(e, x, y - 1) && !EnemySees(e, x - 1, y) &&
                       !EnemySees(e, x, y);
-        return clear || hidden;
+        return clear || (orHidden && hidden);
     });
     return way.size() > reach ? std::vector<cell_struct>{} : way;
 }

@@ -45,5 +45,6 @@ std::vector<cell_struct> WayToLift();
 // Whether the enemy could shoot him where he stands: its eyes reach his cell.
 bool SeesPlayer(const seen_enemy_struct& e);
 // The way, no longer than reach corners, to a corner from which a bullet
-// reaches the enemy or where the enemy cannot see him; empty when none.
-std::vector<cell_struct> WayToFiringPosition(const seen_enemy_struct& e, size_t reach);
+// reaches the enemy (orHidden: or where the enemy cannot see him); empty
+// when there is none.
+std::vector<cell_struct> WayToFiringPosition(const seen_enemy_struct& e, size_t reach, bool orHidden);
