@@ -52,3 +52,21 @@ TEST_P(CampaignReplay, ReachesTheLiftAndLeavesTheNextSave)
 
 INSTANTIATE_TEST_SUITE_P(Replays, CampaignReplay, ::testing::Range(1, 11),
                          [](const ::testing::TestParamInfo<int>& p) { return "Storey" + std::to_string(p.param); });
+
+// The autopilot gives its input inside the running program; the replay it
+// writes must play back the very same run, or the recorded runs could not
+// be made with it.
+TEST(Autopilot, ItsReplayPlaysTheSameRunBack)
+{
+    TempDir played, replayed;
+    LinkGameData(played.path, true);
+    LinkGameData(replayed.path, true);
+    std::string run = played.path + "/run.txt";
+    RunnerResult pilot = RunCommand(QUARVEL_AUTOPILOT, {"--workdir", played.path, "--out", run, "--quit"});
+    ASSERT_EQ(pilot.exitCode, 0) << pilot.output;
+    EXPECT_NE(pilot.output.find("storey 1, seed 1: up the lift"), std::string::npos) << pilot.output;
+    RunnerResult r = RunSim(replayed.path, {"--input", run, "--no-draw"});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(DumpedInt(r.dump, "CampaignStep"), 4);
+    EXPECT_EQ(ReadWholeFile(replayed.path + "/data/save"), ReadWholeFile(played.path + "/data/save"));
+}

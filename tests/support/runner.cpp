@@ -29,12 +29,10 @@ void LinkGameData(const std::string& dir, bool withStoreys)
     fs::create_directory_symlink(QUARVEL_SOURCE_DIR "/sound", dir + "/sound");
 }
 
-RunnerResult RunSim(const std::string& workdir, const std::vector<std::string>& args)
+RunnerResult RunCommand(const std::string& program, const std::vector<std::string>& args)
 {
     RunnerResult r;
-    std::string dumpFile = workdir + "/.runner-dump.json";
-    std::remove(dumpFile.c_str());
-    std::string cmd = Quote(QUARVEL_SIM) + " --workdir " + Quote(workdir) + " --dump " + Quote(dumpFile);
+    std::string cmd = Quote(program);
     for (const std::string& a : args)
         cmd += " " + Quote(a);
     cmd += " 2>&1";
@@ -47,6 +45,16 @@ RunnerResult RunSim(const std::string& workdir, const std::vector<std::string>& 
         r.output.append(buf, n);
     int status = pclose(p);
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+RunnerResult RunSim(const std::string& workdir, const std::vector<std::string>& args)
+{
+    std::string dumpFile = workdir + "/.runner-dump.json";
+    std::remove(dumpFile.c_str());
+    std::vector<std::string> all = {"--workdir", workdir, "--dump", dumpFile};
+    all.insert(all.end(), args.begin(), args.end());
+    RunnerResult r = RunCommand(QUARVEL_SIM, all);
     r.dump = ReadWholeFile(dumpFile);
     return r;
 }

@@ -14,6 +14,8 @@ struct RunnerResult {
 // plays in). The storeys come along only withStoreys; the save never does.
 void LinkGameData(const std::string& dir, bool withStoreys = false);
 
+// Runs a program with the given arguments: its exit status and output.
+RunnerResult RunCommand(const std::string& program, const std::vector<std::string>& args);
 // Runs quarvel-sim with the given arguments in workdir; "--dump" is added.
 RunnerResult RunSim(const std::string& workdir, const std::vector<std::string>& args);
 
