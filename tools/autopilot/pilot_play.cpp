@@ -1,6 +1,7 @@
 // Play: walk the way to each card and on to the lift; shoot the armed
 // enemies in sight first, then the office staff who come at him, or meet
-// them with a blow; reload between fights; smash the furniture within a
+// them with a blow; step out of the sight of an armed enemy he cannot hit,
+// or to where he can; reload between fights; smash the furniture within a
 // blow on the way for its points; turn to where a shot came from.
 #include <algorithm>
 #include <cmath>
@@ -360,9 +361,6 @@ static void TakePosition(const seen_enemy_struct& e)
     bool patient = !k || k->waited++ < PatienceFrames;
     std::vector<cell_struct> way = WayToFiringPosition(e, patient ? PositionReach : 4 * PositionReach, patient);
     AimAt(e.aimX, e.aimY);
-    if (getenv("PILOT_DEBUG"))
-        fprintf(stderr, "  threat %d, way %zu to %d %d\n", e.index, way.size(), way.empty() ? -1 : way.back().x,
-                way.empty() ? -1 : way.back().y);
     Memory.walkedLastFrame = false;
     // The nearest corner may be the place: he steps onto it.
     const cell_struct* step = way.size() > 1 ? &way[1] : way.empty() ? nullptr : &way[0];
@@ -504,6 +502,27 @@ static void Walk(int frame, bool forage)
 
 // --- the frame
 
+// With PILOT_TRACE=N in the environment, from frame N on: what he sees, what
+// he goes for and where he stands, a line a frame, for finding out why a run
+// went wrong.
+static void TraceFrame(int frame, const std::vector<seen_enemy_struct>& inSight, size_t noticed,
+                       const target_struct& target)
+{
+    static const char* from = getenv("PILOT_TRACE");
+    if (!from || frame < atoi(from))
+        return;
+    for (const seen_enemy_struct& s : inSight)
+        fprintf(stderr, "  enemy %d at %.0f %.0f, %.0f px, armed %d alerted %d clear %d\n", s.index, s.x, s.y,
+                s.distance, s.armed, s.alerted, s.clearShot);
+    fprintf(stderr, "frame %d: noticed %zu, target %d (blow %d), hands %d, loaded %d, at %.0f %.0f facing %.3f",
+            frame, noticed, target.enemy ? target.enemy->index : -1, target.blow, HandsState, Loaded(), PlayerX,
+            PlayerY, PlayerAngle);
+    if (!Memory.way.empty())
+        fprintf(stderr, ", way %zu/%zu to %d %d%s", Memory.next, Memory.way.size(), Memory.way.back().x,
+                Memory.way.back().y, Memory.forage ? " (furniture)" : "");
+    fputc('\n', stderr);
+}
+
 static void StartStorey(int frame)
 {
     Memory.started = true;
@@ -571,22 +590,13 @@ void PlayFrame(int frame)
     std::vector<seen_enemy_struct> inSight = SeenEnemies();
     Remember(frame, inSight);
     std::vector<seen_enemy_struct> seen = Noticed(frame, inSight);
-    if (getenv("PILOT_DEBUG") && frame >= atoi(getenv("PILOT_DEBUG")))
-        for (const seen_enemy_struct& s : SeenEnemies())
-            fprintf(stderr, "  enemy %d at %.0f %.0f d %.0f armed %d alerted %d clear %d\n", s.index, s.x, s.y,
-                    s.distance, s.armed, s.alerted, s.clearShot);
     target_struct target = ChooseTarget(seen);
     // Staff fleeing or far off leave him time for the furniture; anyone else
     // in sight, even before he has made him out, keeps him from starting on it.
     bool danger = std::any_of(inSight.begin(), inSight.end(), [](const seen_enemy_struct& s) {
         return s.armed || (s.alerted && s.distance < 2 * StaffWaitRange);
     });
-    if (getenv("PILOT_DEBUG") && frame >= atoi(getenv("PILOT_DEBUG")))
-        fprintf(stderr, "pilot %d: seen %zu target %d blow %d hands %d loaded %d angle %.3f at %.0f %.0f way %zu/%zu forage %d\n",
-                frame, seen.size(), target.enemy ? target.enemy->index : -1, target.blow, HandsState, Loaded(),
-                PlayerAngle, PlayerX, PlayerY, Memory.next, Memory.way.size(), Memory.forage);
-    if (getenv("PILOT_DEBUG") && frame >= atoi(getenv("PILOT_DEBUG")) && !Memory.way.empty())
-        fprintf(stderr, "  way ends at %d %d, skipped %zu\n", Memory.way.back().x, Memory.way.back().y, Memory.skipped.size());
+    TraceFrame(frame, inSight, seen.size(), target);
     if (target.enemy) {
         Fight(target);
     } else if (const seen_enemy_struct* threat = Threat(seen)) {
