@@ -47,7 +47,7 @@ for t in "${targets[@]}"; do
   set +e
   "build-fuzz/fuzz-$t" "$corpus" -dict="tools/fuzz/dict/$t.dict" -artifact_prefix="$found/" \
     -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 "${options[@]}" 2>&1 |
-    grep -E '^(#[0-9]+ +DONE|stat::|==[0-9]+==ERROR|SUMMARY|INFO: Seed|Done )' | tail -12
+    grep -E '^(#[0-9]+[[:space:]]+DONE|stat::|==[0-9]+==ERROR|SUMMARY|INFO: Seed|Done )' | tail -12
   set -e
   for crash in "$found"/*; do
     [ -e "$crash" ] && cp "$crash" "tests/fuzz/$t/" && echo "kept $crash in tests/fuzz/$t/"
