@@ -341,23 +341,22 @@ static void WeaponKeys()
 // the rifle with the pistol, all loaded.
 static void GiveTestKit()
 {
+    struct kit_gun_struct {
+        int weapon, loaded, reserve;
+    };
+    static const kit_gun_struct Kits[2][2] = {
+        {{WEAPON_SHOTGUN, 5, 15}, {WEAPON_REVOLVER, 7, 21}},
+        {{WEAPON_RIFLE, 30, 2}, {WEAPON_PISTOL, 17, 2}},
+    };
+    const kit_gun_struct* kit = Kits[LongGunSlot == WEAPON_SHOTGUN ? 1 : 0];
     Reserve[WEAPON_GRENADE] = 4;
     WeaponChanged = 1;
-    if (LongGunSlot == WEAPON_SHOTGUN) {
-        LongGunSlot = WEAPON_RIFLE;
-        LongGunLoaded = 30;
-        Reserve[WEAPON_RIFLE] = 2;
-        HandgunSlot = WEAPON_PISTOL;
-        HandgunLoaded = 17;
-        Reserve[WEAPON_PISTOL] = 2;
-    } else {
-        LongGunSlot = WEAPON_SHOTGUN;
-        LongGunLoaded = 5;
-        Reserve[WEAPON_SHOTGUN] = 15;
-        HandgunSlot = WEAPON_REVOLVER;
-        HandgunLoaded = 7;
-        Reserve[WEAPON_REVOLVER] = 21;
-    }
+    LongGunSlot = kit[0].weapon;
+    LongGunLoaded = kit[0].loaded;
+    Reserve[kit[0].weapon] = kit[0].reserve;
+    HandgunSlot = kit[1].weapon;
+    HandgunLoaded = kit[1].loaded;
+    Reserve[kit[1].weapon] = kit[1].reserve;
     CurrentWeapon = LongGunSlot;
     SetStrikeValuesForWeapon();
 }

@@ -11,6 +11,7 @@
 #include "player/movement.h"
 #include "player/weapons.h"
 #include "screens/world_draw.h"
+#include "tests/support/body_sets.h"
 #include "tests/support/fake_engine.h"
 #include "tests/support/test_catalogue.h"
 #include "world/campaign.h"
@@ -25,23 +26,7 @@ struct BodyFixture : ::testing::Test {
     void SetUp() override
     {
         HTEXTURE tex = fake.engine.AddTexture(4096, 4096);
-        auto make = [&](int row) {
-            CharacterTemplates.push_back(std::make_unique<hgeAnimation>(tex, 4, 10, 0, row * 10.0f, 10, 10));
-            CharacterTemplates.back()->Play();
-            return CharacterTemplates.back().get();
-        };
-        anim_legs_struct legs;
-        for (int i = 0; i < LEGS_ANIMATIONS; i++)
-            legs.anims[i] = make(i);
-        anim_hands_struct hands;
-        for (int i = 0; i < HANDS_ANIMATIONS; i++)
-            hands.anims[i] = make(100 + i);
-        anim_heads_struct head;
-        for (int i = 0; i < HEAD_ANIMATIONS; i++)
-            head.anims[i] = make(200 + i);
-        LegsSets = {legs};
-        HandsSets = {hands};
-        HeadSets = {head};
+        UseOneBodySet(tex, 4, 10);
         UseTestCatalogue();
         ResetStoreyGrid(30, 30);
         NewGameState();

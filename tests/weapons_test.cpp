@@ -18,6 +18,7 @@
 #include "player/movement.h"
 #include "player/strike.h"
 #include "player/weapons.h"
+#include "tests/support/body_sets.h"
 #include "tests/support/fake_engine.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/test_catalogue.h"
@@ -40,24 +41,7 @@ struct HandsFixture : ::testing::Test {
 
     void SetUp() override
     {
-        HTEXTURE tex = engine.AddTexture(4096, 4096);
-        auto make = [&](int row) {
-            CharacterTemplates.push_back(std::make_unique<hgeAnimation>(tex, 6, 30, 0, row * 10.0f, 10, 10));
-            CharacterTemplates.back()->Play();
-            return CharacterTemplates.back().get();
-        };
-        anim_legs_struct legs;
-        for (int i = 0; i < LEGS_ANIMATIONS; i++)
-            legs.anims[i] = make(i);
-        anim_hands_struct hands;
-        for (int i = 0; i < HANDS_ANIMATIONS; i++)
-            hands.anims[i] = make(100 + i);
-        anim_heads_struct head;
-        for (int i = 0; i < HEAD_ANIMATIONS; i++)
-            head.anims[i] = make(200 + i);
-        LegsSets = {legs};
-        HandsSets = {hands};
-        HeadSets = {head};
+        UseOneBodySet(engine.AddTexture(4096, 4096), 6, 30);
         for (int s = 0; s < SOUND_COUNT; s++)
             Sounds[s] = engine.Effect_Load(SoundFiles[s], 0);
         SoundOn = true;
