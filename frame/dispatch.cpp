@@ -1,5 +1,6 @@
 #include "frame/dispatch.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "editor/overlay.h"
@@ -45,9 +46,16 @@ static bool ModeFrame(float dt, float mx, float my)
     return false;
 }
 
+float GameFrameTime(float engineDelta)
+{
+    if (!(engineDelta > 0))
+        return 0;
+    return std::min(engineDelta, MaxFrameTime);
+}
+
 bool FrameFunc()
 {
-    float dt = hge->Timer_GetDelta();
+    float dt = GameFrameTime(hge->Timer_GetDelta());
     float mx, my;
     hge->Input_GetMousePos(&mx, &my);
     ToggleFullScreenOnAltEnter();
