@@ -2,9 +2,12 @@
 // time of the SDL engine.
 #include <SDL2/SDL_image.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdarg>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 
@@ -14,6 +17,12 @@
 #include "engine/ini.h"
 #include "engine/paths.h"
 #include "engine/sdl_engine.h"
+
+#ifdef __EMSCRIPTEN__
+const bool PageReportsFirstPicture = true;  // as Module.quarvelFirstFrameAt
+#else
+const bool PageReportsFirstPicture = false;
+#endif
 
 static SdlEngine* Instance = nullptr;
 static bool PendingHeadless = false;
@@ -170,10 +179,42 @@ void SdlEngine::System_Shutdown()
     initiated = false;
 }
 
+// Seconds since the process started, loading its libraries included: the
+// kernel keeps the start in clock ticks (a hundredth of a second). Elsewhere,
+// since the engine started.
+static double SecondsSinceProcessStart()
+{
+#if defined(__linux__) && !defined(__EMSCRIPTEN__)
+    char stat[1024] = "";
+    FILE* f = fopen("/proc/self/stat", "r");
+    size_t n = f ? fread(stat, 1, sizeof stat - 1, f) : 0;
+    if (f)
+        fclose(f);
+    stat[n] = 0;
+    // The start is the 22nd field; the 2nd, the name, may hold spaces.
+    const char* p = strrchr(stat, ')');
+    unsigned long long ticks = 0;
+    timespec now;
+    if (p && sscanf(p + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %*u %*u %*d %*d %*d %*d %*d %*d %llu",
+                    &ticks) == 1 && clock_gettime(CLOCK_BOOTTIME, &now) == 0)
+        return now.tv_sec + now.tv_nsec / 1e9 - (double)ticks / sysconf(_SC_CLK_TCK);
+#endif
+    return SDL_GetTicks64() / 1000.0;
+}
+
+// Processor time of this thread: unlike the wall clock, not lengthened by
+// other programs taking the processor.
+static double ProcessorSeconds()
+{
+    timespec t;
+    return clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t) == 0 ? t.tv_sec + t.tv_nsec / 1e9 : 0;
+}
+
 bool SdlEngine::RunOneFrame(float dt, bool draw)
 {
     frameDelta = dt;
     ClearPicture();
+    double p0 = ProcessorSeconds();
     Uint64 freq = SDL_GetPerformanceFrequency();
     Uint64 t0 = SDL_GetPerformanceCounter();
     bool stop = frameFunc ? frameFunc() : false;
@@ -181,6 +222,7 @@ bool SdlEngine::RunOneFrame(float dt, bool draw)
     if (!stop && renderFunc && draw)
         renderFunc();
     Uint64 t2 = SDL_GetPerformanceCounter();
+    times.processor.push_back(ProcessorSeconds() - p0);
     if (snapshotWanted && !stop)
         TakeSnapshot();
     double update = (double)(t1 - t0) / freq, render = (double)(t2 - t1) / freq;
@@ -189,7 +231,10 @@ bool SdlEngine::RunOneFrame(float dt, bool draw)
     times.renderMean += (render - times.renderMean) / n;
     times.updateWorst = std::max(times.updateWorst, update);
     times.updates.push_back(update);
+    times.renders.push_back(render);
     times.renderWorst = std::max(times.renderWorst, render);
+    if (n == 1)
+        times.firstPicture = SecondsSinceProcessStart();
     return stop;
 }
 
@@ -240,6 +285,8 @@ bool SdlEngine::RunPlayerFrame(Uint64* lastCounter)
     RecordPointer();
     bool stop = RunOneFrame(dt);
     RecordFrameEnd(dt);
+    if (frameIndex == 0 && !PageReportsFirstPicture)
+        System_Log("First picture %.3f s after the start", times.firstPicture);
     return stop;
 }
 

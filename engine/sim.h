@@ -52,6 +52,11 @@ struct FrameTimes {
     double updateMean = 0, updateWorst = 0;   // seconds per frame
     std::vector<double> updates;              // every frame's update time, in order
     double renderMean = 0, renderWorst = 0;
+    std::vector<double> renders;              // every frame's drawing time, in order
+    std::vector<double> processor;            // every frame's processor time, update and drawing
+    double firstPicture = 0;  // seconds from the process start to the end of the first frame
+    // Pictures and sounds decoded between frames, ahead of their use.
+    double decodeAhead = 0, decodeAheadWorst = 0;
 };
 
 // Timing of the frames run so far by System_Start.

@@ -56,6 +56,7 @@ TEST_F(RunnerFixture, BenchPrintsTheTimingReport)
     EXPECT_NE(r.output.find("frames 5"), std::string::npos) << r.output;
     EXPECT_NE(r.output.find("update mean"), std::string::npos);
     EXPECT_NE(r.output.find("render mean"), std::string::npos);
+    EXPECT_NE(r.output.find("frame 99th percentile"), std::string::npos);
 }
 
 TEST(RunnerStartUp, WithoutTheMainTextureOnlyTheMessageIsShown)

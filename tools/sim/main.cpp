@@ -171,19 +171,36 @@ static bool LoadScript(runner_options_struct* o)
     return true;
 }
 
+// The value below which the given share of the times lie.
+static double Percentile(std::vector<double> times, double share)
+{
+    if (times.empty())
+        return 0;
+    auto at = times.begin() + (size_t)(share * (double)(times.size() - 1) + 0.5);
+    std::nth_element(times.begin(), at, times.end());
+    return *at;
+}
+
 static void PrintTimingReport()
 {
     FrameTimes t = EngineFrameTimes();
     printf("frames %d\nseconds %.3f\nfps %.1f\n", t.frames, t.seconds, t.seconds > 0 ? t.frames / t.seconds : 0.0);
+    printf("first picture %.3f s after the start\n", t.firstPicture);
     printf("update mean %.3f ms, worst %.3f ms\n", t.updateMean * 1000, t.updateWorst * 1000);
     // On a busy machine a few frames that lost the processor weigh on the
-    // mean; the median shows the typical frame.
-    if (!t.updates.empty()) {
-        auto middle = t.updates.begin() + t.updates.size() / 2;
-        std::nth_element(t.updates.begin(), middle, t.updates.end());
-        printf("update median %.3f ms\n", *middle * 1000);
-    }
+    // mean; the median shows the typical frame, the 99th percentile the
+    // slow ones a player would notice.
+    printf("update median %.3f ms, 99th percentile %.3f ms\n", Percentile(t.updates, 0.5) * 1000,
+           Percentile(t.updates, 0.99) * 1000);
     printf("render mean %.3f ms, worst %.3f ms\n", t.renderMean * 1000, t.renderWorst * 1000);
+    printf("render median %.3f ms, 99th percentile %.3f ms\n", Percentile(t.renders, 0.5) * 1000,
+           Percentile(t.renders, 0.99) * 1000);
+    std::vector<double> whole(t.updates.size());
+    for (size_t i = 0; i < whole.size() && i < t.renders.size(); i++)
+        whole[i] = t.updates[i] + t.renders[i];
+    printf("frame 99th percentile %.3f ms, in processor time %.3f ms\n", Percentile(whole, 0.99) * 1000,
+           Percentile(t.processor, 0.99) * 1000);
+    printf("decoded between frames %.3f ms, worst %.3f ms\n", t.decodeAhead * 1000, t.decodeAheadWorst * 1000);
 }
 
 static bool CheckSoakFrame(int frame)
