@@ -32,6 +32,7 @@ public:
     float GetHeight() const { return height; }
     float GetStringWidth(const char* text, bool multiline = true) const;
     hgeSprite* GetLetter(unsigned char c) const { return letters[c]; }
+    HTEXTURE GetTexture() const { return texture; }
 
 private:
     hgeFont() = default;

@@ -15,23 +15,11 @@
 static SdlEngine* LoopEngine = nullptr;
 static Uint64 LastFrameCounter = 0;
 
-// Decoding is loading, not play: its time is kept out of the next frame's
-// time, so the splash's fades are not cut short by it.
-static void DecodeOneFile()
-{
-    Uint64 start = SDL_GetPerformanceCounter();
-    if (!LoopEngine->DecodeOneTexture())
-        LoopEngine->DecodeOneSound();
-    LastFrameCounter += SDL_GetPerformanceCounter() - start;
-}
-
 static void BrowserFrame()
 {
     bool stop = LoopEngine->RunPlayerFrame(&LastFrameCounter);
     if (LoopEngine->frameIndex == 0)
         MAIN_THREAD_EM_ASM(Module.quarvelFirstFrameAt = performance.now());
-    else
-        DecodeOneFile();
     if (stop) {
         emscripten_cancel_main_loop();
         MAIN_THREAD_EM_ASM(Module.quarvelEnded());

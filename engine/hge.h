@@ -170,6 +170,10 @@ public:
 
     virtual HTEXTURE Texture_Load(const char* filename, uint32_t size = 0, bool mipmap = false) = 0;
     virtual void Texture_Free(HTEXTURE tex) = 0;
+    // Pictures are decoded when first drawn. This asks for the texture's to
+    // be decoded ahead, between frames, so that its first drawing (in play,
+    // say) does not wait for it.
+    virtual void Texture_Prefetch(HTEXTURE tex) = 0;
     // The stored size, or with original set the image's own size.
     virtual int Texture_GetWidth(HTEXTURE tex, bool original = false) = 0;
     virtual int Texture_GetHeight(HTEXTURE tex, bool original = false) = 0;

@@ -27,11 +27,16 @@ void SdlEngine::InitAudio()
 
 void SdlEngine::ShutdownAudio()
 {
-    if (audioOpen)
+    if (audioOpen) {
         Mix_HaltChannel(-1);
-    for (EngineSound& s : sounds)
+        Mix_HaltMusic();
+    }
+    for (EngineSound& s : sounds) {
         if (s.chunk)
             Mix_FreeChunk(s.chunk);
+        if (s.track)
+            Mix_FreeMusic(s.track);
+    }
     sounds.clear();
     if (audioOpen) {
         Mix_CloseAudio();
@@ -40,13 +45,15 @@ void SdlEngine::ShutdownAudio()
     audioOpen = false;
 }
 
-static bool FileExists(const std::string& path)
+// The size of a file, or -1 when it cannot be opened.
+static long FileSize(const std::string& path)
 {
     SDL_RWops* f = SDL_RWFromFile(path.c_str(), "rb");
     if (!f)
-        return false;
+        return -1;
+    long size = (long)SDL_RWsize(f);
     SDL_RWclose(f);
-    return true;
+    return size;
 }
 
 HEFFECT SdlEngine::Effect_Load(const char* filename, uint32_t size)
@@ -54,34 +61,32 @@ HEFFECT SdlEngine::Effect_Load(const char* filename, uint32_t size)
     (void)size;
     if (!filename)
         return 0;
-    std::string path = ResolvePath(filename);
-    if (!FileExists(path))
+    EngineSound s;
+    s.path = ResolvePath(filename);
+    long bytes = FileSize(s.path);
+    if (bytes < 0)
         return 0;
-    Mix_Chunk* chunk = nullptr;
-    if (audioOpen && !DecodeSoundsLater) {
-        chunk = Mix_LoadWAV(path.c_str());
-        if (!chunk) {
-            System_Log("Can't load sound %s: %s", filename, Mix_GetError());
-            return 0;
-        }
-    }
-    sounds.push_back({chunk, filename, path, audioOpen && DecodeSoundsLater});
+    s.name = filename;
+    s.isTrack = bytes > TrackFileSize;
+    s.undecoded = audioOpen && !s.isTrack;
+    sounds.push_back(s);
     return (HEFFECT)sounds.size();
 }
 
-static void DecodeSound(SdlEngine* e, EngineSound* s)
+void SdlEngine::DecodeSound(EngineSound* s)
 {
     s->undecoded = false;
     s->chunk = Mix_LoadWAV(s->path.c_str());
-    if (!s->chunk)
-        e->System_Log("Can't load sound %s: %s", s->name.c_str(), Mix_GetError());
+    s->failed = !s->chunk;
+    if (s->failed)
+        System_Log("Can't load sound %s: %s", s->name.c_str(), Mix_GetError());
 }
 
 bool SdlEngine::DecodeOneSound()
 {
     for (EngineSound& s : sounds) {
         if (s.undecoded) {
-            DecodeSound(this, &s);
+            DecodeSound(&s);
             return true;
         }
     }
@@ -95,8 +100,9 @@ void SdlEngine::Effect_Free(HEFFECT eff)
     EngineSound& s = sounds[eff - 1];
     if (s.chunk)
         Mix_FreeChunk(s.chunk);
-    s.chunk = nullptr;
-    s.undecoded = false;
+    if (s.track)
+        Mix_FreeMusic(s.track);
+    s = EngineSound();
 }
 
 HCHANNEL SdlEngine::Effect_Play(HEFFECT eff)
@@ -104,15 +110,51 @@ HCHANNEL SdlEngine::Effect_Play(HEFFECT eff)
     return Effect_PlayEx(eff, 100, 0, 1.0f, false);
 }
 
+// A channel handle carries a generation, so an old handle never speaks for
+// a later sound that happens to play on the same mixer channel.
+static HCHANNEL ChannelHandle(SdlEngine* e, int ch)
+{
+    unsigned gen = e->nextGeneration;
+    e->nextGeneration = (e->nextGeneration + 1) & 0xFFFFFF;
+    if (e->nextGeneration == 0)
+        e->nextGeneration = 1;
+    e->channelGeneration[ch] = gen;
+    return (HCHANNEL)((gen << 8) | (unsigned)ch);
+}
+
+// The track's stream is opened when it is first played and kept; music has
+// no pan.
+HCHANNEL SdlEngine::PlayTrack(EngineSound* s, int volume, bool loop)
+{
+    if (!s->track && !s->failed) {
+        s->track = Mix_LoadMUS(s->path.c_str());
+        s->failed = !s->track;
+        if (s->failed)
+            System_Log("Can't load sound %s: %s", s->name.c_str(), Mix_GetError());
+    }
+    if (!s->track || Mix_PlayMusic(s->track, loop ? -1 : 0) != 0)
+        return 0;
+    Mix_VolumeMusic(std::clamp(volume, 0, 100) * MIX_MAX_VOLUME / 100);
+    return ChannelHandle(this, TrackChannel);
+}
+
+// A sound that cannot be decoded plays as one that did not load: silence,
+// and nothing in the record of sounds played.
 HCHANNEL SdlEngine::Effect_PlayEx(HEFFECT eff, int volume, int pan, float pitch, bool loop)
 {
     (void)pitch;  // the game only plays at the natural pitch
     if (eff == 0 || eff > sounds.size())
         return 0;
     EngineSound& s = sounds[eff - 1];
-    RecordEngineEvent("sound", s.name);
     if (s.undecoded)
-        DecodeSound(this, &s);
+        DecodeSound(&s);
+    if (s.failed || s.name.empty())
+        return 0;
+    RecordEngineEvent("sound", s.name);
+    if (!audioOpen)
+        return 0;
+    if (s.isTrack)
+        return PlayTrack(&s, volume, loop);
     if (!s.chunk)
         return 0;
     int ch = Mix_PlayChannel(-1, s.chunk, loop ? -1 : 0);
@@ -124,14 +166,7 @@ HCHANNEL SdlEngine::Effect_PlayEx(HEFFECT eff, int volume, int pan, float pitch,
     Uint8 left = (Uint8)(pan > 0 ? 255 * (100 - pan) / 100 : 255);
     Uint8 right = (Uint8)(pan < 0 ? 255 * (100 + pan) / 100 : 255);
     Mix_SetPanning(ch, left, right);
-    // A channel handle carries a generation, so an old handle never speaks for
-    // a later sound that happens to play on the same mixer channel.
-    unsigned gen = nextGeneration;
-    nextGeneration = (nextGeneration + 1) & 0xFFFFFF;
-    if (nextGeneration == 0)
-        nextGeneration = 1;
-    channelGeneration[ch] = gen;
-    return (HCHANNEL)((gen << 8) | (unsigned)ch);
+    return ChannelHandle(this, ch);
 }
 
 static bool SplitChannel(const SdlEngine* e, HCHANNEL chn, int* ch)
@@ -139,26 +174,34 @@ static bool SplitChannel(const SdlEngine* e, HCHANNEL chn, int* ch)
     if (chn == 0 || !e->audioOpen)
         return false;
     *ch = (int)(chn & 0xFF);
-    return *ch < MixerChannels && e->channelGeneration[*ch] == (chn >> 8);
+    return *ch <= TrackChannel && e->channelGeneration[*ch] == (chn >> 8);
 }
 
 void SdlEngine::Channel_Stop(HCHANNEL chn)
 {
     int ch;
-    if (SplitChannel(this, chn, &ch))
+    if (!SplitChannel(this, chn, &ch))
+        return;
+    if (ch == TrackChannel)
+        Mix_HaltMusic();
+    else
         Mix_HaltChannel(ch);
 }
 
 void SdlEngine::Channel_StopAll()
 {
-    if (audioOpen)
-        Mix_HaltChannel(-1);
+    if (!audioOpen)
+        return;
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
 }
 
 bool SdlEngine::Channel_IsPlaying(HCHANNEL chn)
 {
     int ch;
-    return SplitChannel(this, chn, &ch) && Mix_Playing(ch);
+    if (!SplitChannel(this, chn, &ch))
+        return false;
+    return ch == TrackChannel ? Mix_PlayingMusic() != 0 : Mix_Playing(ch) != 0;
 }
 
 SoundFileInfo InspectSoundFile(const std::string& name)

@@ -14,39 +14,43 @@
 #include "engine/sim.h"
 
 struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
 
+// Pictures and sounds are decoded when first used, not at start-up: the
+// first picture needs one picture, and a run sees only some of the others.
+// Between frames the engine decodes ahead what the game asked for
+// (Texture_Prefetch) and the short sounds, one file a frame. Loading checks
+// only that a picture's file is whole (png_file.h) and that a sound's file
+// exists; a file that fails to decode later makes its handle behave like
+// the 0 a failed load would have given.
 struct EngineTexture {
     SDL_Texture* texture = nullptr;
     int width = 0, height = 0;
     bool isTarget = false;  // owned by a target; freed with it
     std::string path;
-    bool undecoded = false;  // only the size is known yet; decoded at the latest when first drawn
-    bool broken = false;     // the file could not be decoded after all
+    bool undecoded = false;  // only the size is known yet
+    bool failed = false;     // the file could not be decoded after all: drawn as no texture
 };
+
+// Sound files larger than this are music tracks: they play streamed from
+// their file instead of being decoded whole, and only one plays at a time
+// (starting another stops it, as it would stop a piece of music).
+const long TrackFileSize = 256 * 1024;
 
 struct EngineSound {
     Mix_Chunk* chunk = nullptr;  // null when the game runs silently
+    Mix_Music* track = nullptr;  // the stream of a track, opened when first played
     std::string name;
     std::string path;
-    bool undecoded = false;  // decoded later, at the latest when first played
+    bool isTrack = false;
+    bool undecoded = false;
+    bool failed = false;  // could not be decoded or opened: plays as a sound that did not load
 };
-
-// In a web page pictures and sounds are decoded after the first picture,
-// one a frame (a picture at once when it is first drawn, a sound when it is
-// first played): decoding them all first would keep the page blank for
-// seconds, and the browser keeps the sound off until the player's first key
-// or click anyway.
-#ifdef __EMSCRIPTEN__
-const bool DecodeTexturesLater = true;
-const bool DecodeSoundsLater = true;
-#else
-const bool DecodeTexturesLater = false;
-const bool DecodeSoundsLater = false;
-#endif
 
 const int PictureWidthDefault = 800;
 const int PictureHeightDefault = 590;
 const int MixerChannels = 32;
+const int TrackChannel = MixerChannels;  // the channel number of the track playing
 
 class SdlEngine : public HGE {
 public:
@@ -117,6 +121,7 @@ public:
     void Texture_Free(HTEXTURE tex) override;
     int Texture_GetWidth(HTEXTURE tex, bool original) override;
     int Texture_GetHeight(HTEXTURE tex, bool original) override;
+    void Texture_Prefetch(HTEXTURE tex) override;
 
     // --- states
     bool windowed = true, hideMouse = false, showSplash = false;
@@ -161,18 +166,25 @@ public:
     EngineTexture* FindTexture(HTEXTURE tex);
     HTEXTURE AddTexture(SDL_Texture* texture, int w, int h, bool isTarget);
     void SetDrawBlend(int blend);
+    std::vector<HTEXTURE> texturesWanted;  // asked to be decoded ahead, oldest first
+    EngineTexture* TextureSlot(HTEXTURE tex);  // any handle in use, failed ones too
     void DecodeTexture(EngineTexture* t);
-    bool DecodeOneTexture();  // false when none is left
+    bool DecodeWantedTexture();  // false when none is waiting
+    // One file decoded ahead: a texture asked for, else a short sound. The
+    // time it takes is left out of the next frame's time.
+    void DecodeAhead(Uint64* lastCounter);
 
     // --- audio (sdl_audio.cpp)
     bool audioOpen = false;
     bool silentLogged = false;
     std::vector<EngineSound> sounds;            // handle h is sounds[h - 1]
-    unsigned channelGeneration[MixerChannels] = {};
+    unsigned channelGeneration[MixerChannels + 1] = {};
     unsigned nextGeneration = 1;
     void InitAudio();
     void ShutdownAudio();
     bool DecodeOneSound();  // false when none is left
+    void DecodeSound(EngineSound* s);
+    HCHANNEL PlayTrack(EngineSound* s, int volume, bool loop);
 
     // --- input (sdl_input.cpp)
     // A game key is held while a key or button that sends it (through the

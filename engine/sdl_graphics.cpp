@@ -16,6 +16,7 @@
 #include "engine/cp1251.h"
 #include "engine/folders.h"
 #include "engine/paths.h"
+#include "engine/png_file.h"
 #include "engine/sdl_engine.h"
 
 // In a web page the canvas keeps the picture's own size and the page scales
@@ -219,18 +220,29 @@ void SdlEngine::TakeSnapshot()
         System_Log("Can't save the screenshot %s", shown.c_str());
 }
 
+EngineTexture* SdlEngine::TextureSlot(HTEXTURE tex)
+{
+    if (tex == 0 || tex > textures.size())
+        return nullptr;
+    EngineTexture& t = textures[tex - 1];
+    return t.texture || t.undecoded || t.failed ? &t : nullptr;
+}
+
 EngineTexture* SdlEngine::FindTexture(HTEXTURE tex)
 {
-    if (tex == 0 || tex > textures.size() || !(textures[tex - 1].texture || textures[tex - 1].undecoded))
-        return nullptr;
-    return &textures[tex - 1];
+    EngineTexture* t = TextureSlot(tex);
+    return t && !t->failed ? t : nullptr;
 }
 
 HTEXTURE SdlEngine::AddTexture(SDL_Texture* texture, int w, int h, bool isTarget)
 {
-    EngineTexture t{texture, w, h, isTarget, "", false, false};
+    EngineTexture t;
+    t.texture = texture;
+    t.width = w;
+    t.height = h;
+    t.isTarget = isTarget;
     for (size_t i = 0; i < textures.size(); i++) {
-        if (!textures[i].texture && !textures[i].undecoded) {
+        if (!TextureSlot((HTEXTURE)(i + 1))) {
             textures[i] = t;
             return (HTEXTURE)(i + 1);
         }
@@ -239,32 +251,38 @@ HTEXTURE SdlEngine::AddTexture(SDL_Texture* texture, int w, int h, bool isTarget
     return (HTEXTURE)textures.size();
 }
 
-// Fully transparent pixels take the colour of an opaque neighbour, so that
-// filtering a rotated or scaled sprite does not pull dark fringes into its
-// edges.
+// Fully transparent pixels take the colour of an opaque neighbour (left,
+// right, above, below, the first found), so that filtering a rotated or
+// scaled sprite does not pull dark fringes into its edges. Only the rows
+// around the one being mended are kept as they were.
 static void BleedColourIntoTransparentPixels(SDL_Surface* s)
 {
     int w = s->w, h = s->h;
-    std::vector<Uint32> src((size_t)w * h);
-    for (int y = 0; y < h; y++)
-        memcpy(&src[(size_t)y * w], (Uint8*)s->pixels + y * s->pitch, (size_t)w * 4);
+    std::vector<Uint32> kept(3 * (size_t)w);
+    Uint32 *above = kept.data(), *here = above + w, *below = here + w;
+    auto row = [s](int y) { return (Uint32*)((Uint8*)s->pixels + (size_t)y * s->pitch); };
+    memcpy(here, row(0), (size_t)w * 4);
     for (int y = 0; y < h; y++) {
-        Uint32* row = (Uint32*)((Uint8*)s->pixels + y * s->pitch);
+        if (y + 1 < h)
+            memcpy(below, row(y + 1), (size_t)w * 4);
+        Uint32* out = row(y);
         for (int x = 0; x < w; x++) {
-            if (src[(size_t)y * w + x] >> 24)
+            if (here[x] >> 24)
                 continue;
-            static const int dx[4] = {-1, 1, 0, 0}, dy[4] = {0, 0, -1, 1};
-            for (int k = 0; k < 4; k++) {
-                int nx = x + dx[k], ny = y + dy[k];
-                if (nx < 0 || ny < 0 || nx >= w || ny >= h)
-                    continue;
-                Uint32 n = src[(size_t)ny * w + nx];
-                if (n >> 24) {
-                    row[x] = n & 0x00FFFFFFu;
-                    break;
-                }
-            }
+            Uint32 n = 0;
+            if (x > 0 && here[x - 1] >> 24)
+                n = here[x - 1];
+            else if (x + 1 < w && here[x + 1] >> 24)
+                n = here[x + 1];
+            else if (y > 0 && above[x] >> 24)
+                n = above[x];
+            else if (y + 1 < h && below[x] >> 24)
+                n = below[x];
+            if (n)
+                out[x] = n & 0x00FFFFFFu;
         }
+        std::swap(above, here);
+        std::swap(here, below);
     }
 }
 
@@ -282,25 +300,41 @@ static SDL_ScaleMode TextureScaleMode()
 #endif
 }
 
-// The picture of a file as a texture, or null (logged) when it cannot be read.
-static SDL_Texture* DecodeTextureFile(SdlEngine* e, const std::string& path, int* w, int* h)
+static SDL_Surface* DecodePicture(SdlEngine* e, const std::string& name)
 {
-    SDL_Surface* loaded = IMG_Load(path.c_str());
-    if (!loaded) {
-        e->System_Log("Can't load texture %s: %s", path.c_str(), IMG_GetError());
+    uint32_t size = 0;
+    void* bytes = LoadWholeFile(name, &size);
+    if (!bytes) {
+        e->System_Log("Can't read texture %s", name.c_str());
         return nullptr;
     }
+    SDL_Surface* s = IMG_Load_RW(SDL_RWFromConstMem(bytes, (int)size), 1);
+    free(bytes);
+    if (!s)
+        e->System_Log("Can't load texture %s: %s", name.c_str(), IMG_GetError());
+    return s;
+}
+
+// The picture of a file as a texture in the format the renderer draws from,
+// or null (logged) when it cannot be decoded.
+static SDL_Texture* DecodeTextureFile(SdlEngine* e, const std::string& name, int* w, int* h)
+{
+    SDL_Surface* loaded = DecodePicture(e, name);
+    if (!loaded)
+        return nullptr;
+    bool seeThrough = loaded->format->Amask || loaded->format->palette || SDL_HasColorKey(loaded);
     SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(loaded);
     if (!argb)
         return nullptr;
-    BleedColourIntoTransparentPixels(argb);
+    if (seeThrough)
+        BleedColourIntoTransparentPixels(argb);
     SDL_Texture* texture = SDL_CreateTextureFromSurface(e->renderer, argb);
     *w = argb->w;
     *h = argb->h;
     SDL_FreeSurface(argb);
     if (!texture) {
-        e->System_Log("Can't create texture %s: %s", path.c_str(), SDL_GetError());
+        e->System_Log("Can't create texture %s: %s", name.c_str(), SDL_GetError());
         return nullptr;
     }
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
@@ -308,56 +342,62 @@ static SDL_Texture* DecodeTextureFile(SdlEngine* e, const std::string& path, int
     return texture;
 }
 
-// The size a PNG file declares in its header; false when it is no PNG.
-static bool ReadPngSize(const std::string& path, int* w, int* h)
+// A picture file that is whole and of a size the renderer can hold; its
+// size then in w and h.
+static bool CheckPictureFile(SdlEngine* e, const char* name, int* w, int* h)
 {
-    static const Uint8 signature[16] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
-    Uint8 head[24];
-    SDL_RWops* f = SDL_RWFromFile(path.c_str(), "rb");
-    if (!f)
-        return false;
-    bool ok = SDL_RWread(f, head, 1, sizeof head) == sizeof head && memcmp(head, signature, sizeof signature) == 0;
-    SDL_RWclose(f);
+    uint32_t size = 0;
+    void* bytes = LoadWholeFile(name, &size);
+    bool ok = bytes && CheckPngFile((const uint8_t*)bytes, size, w, h);
+    free(bytes);
+    SDL_RendererInfo info;
+    if (ok && SDL_GetRendererInfo(e->renderer, &info) == 0 && info.max_texture_width > 0)
+        ok = *w <= info.max_texture_width && *h <= info.max_texture_height;
     if (!ok)
-        return false;
-    *w = (int)SDL_SwapBE32(*(Uint32*)(head + 16));
-    *h = (int)SDL_SwapBE32(*(Uint32*)(head + 20));
-    return *w > 0 && *h > 0;
+        e->System_Log("Can't load texture %s: %s", name, bytes ? "not a whole PNG file the renderer can hold" : "no such file");
+    return ok;
 }
 
 HTEXTURE SdlEngine::Texture_Load(const char* filename, uint32_t size, bool mipmap)
 {
     (void)size;
     (void)mipmap;
-    if (!renderer || !filename)
-        return 0;
-    std::string path = ResolvePath(filename);
     int w = 0, h = 0;
-    if (DecodeTexturesLater && ReadPngSize(path, &w, &h)) {
-        HTEXTURE tex = AddTexture(nullptr, w, h, false);
-        textures[tex - 1].path = path;
-        textures[tex - 1].undecoded = true;
-        return tex;
-    }
-    SDL_Texture* texture = DecodeTextureFile(this, path, &w, &h);
-    return texture ? AddTexture(texture, w, h, false) : 0;
+    if (!renderer || !filename || !CheckPictureFile(this, filename, &w, &h))
+        return 0;
+    HTEXTURE tex = AddTexture(nullptr, w, h, false);
+    textures[tex - 1].path = filename;
+    textures[tex - 1].undecoded = true;
+    return tex;
 }
 
-// A texture whose file cannot be decoded after all stays empty and draws
-// nothing.
 void SdlEngine::DecodeTexture(EngineTexture* t)
 {
-    int w = t->width, h = t->height;
+    int w = 0, h = 0;
     t->undecoded = false;
     t->texture = DecodeTextureFile(this, t->path, &w, &h);
-    t->broken = !t->texture || w != t->width || h != t->height;
+    if (t->texture && (w != t->width || h != t->height)) {
+        System_Log("Texture %s changed its size since it was loaded", t->path.c_str());
+        SDL_DestroyTexture(t->texture);
+        t->texture = nullptr;
+    }
+    t->failed = !t->texture;
 }
 
-bool SdlEngine::DecodeOneTexture()
+void SdlEngine::Texture_Prefetch(HTEXTURE tex)
 {
-    for (EngineTexture& t : textures) {
-        if (t.undecoded) {
-            DecodeTexture(&t);
+    EngineTexture* t = FindTexture(tex);
+    if (t && t->undecoded && std::find(texturesWanted.begin(), texturesWanted.end(), tex) == texturesWanted.end())
+        texturesWanted.push_back(tex);
+}
+
+bool SdlEngine::DecodeWantedTexture()
+{
+    while (!texturesWanted.empty()) {
+        EngineTexture* t = FindTexture(texturesWanted.front());
+        texturesWanted.erase(texturesWanted.begin());
+        if (t && t->undecoded) {
+            DecodeTexture(t);
             return true;
         }
     }
@@ -366,7 +406,7 @@ bool SdlEngine::DecodeOneTexture()
 
 void SdlEngine::Texture_Free(HTEXTURE tex)
 {
-    EngineTexture* t = FindTexture(tex);
+    EngineTexture* t = TextureSlot(tex);
     if (!t || t->isTarget)
         return;
     if (t->texture)
@@ -483,12 +523,13 @@ void SdlEngine::Gfx_RenderQuad(const hgeQuad* quad)
     EngineTexture* t = FindTexture(quad->tex);
     if (t && t->undecoded)
         DecodeTexture(t);
-    if (t && t->broken)
-        return;
+    // A picture that failed to decode draws as no texture, as it would had
+    // it failed to load.
+    SDL_Texture* texture = t ? t->texture : nullptr;
     SDL_BlendMode mode = (quad->blend & BLEND_ALPHABLEND) ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_ADD;
-    if (t)
-        SDL_SetTextureBlendMode(t->texture, mode);
+    if (texture)
+        SDL_SetTextureBlendMode(texture, mode);
     else
         SDL_SetRenderDrawBlendMode(renderer, mode);
-    SDL_RenderGeometry(renderer, t ? t->texture : nullptr, v, 4, indices, 6);
+    SDL_RenderGeometry(renderer, texture, v, 4, indices, 6);
 }

@@ -238,6 +238,19 @@ bool SdlEngine::RunOneFrame(float dt, bool draw)
     return stop;
 }
 
+void SdlEngine::DecodeAhead(Uint64* lastCounter)
+{
+    Uint64 start = SDL_GetPerformanceCounter();
+    if (!DecodeWantedTexture() && !DecodeOneSound())
+        return;
+    Uint64 spent = SDL_GetPerformanceCounter() - start;
+    double seconds = (double)spent / SDL_GetPerformanceFrequency();
+    times.decodeAhead += seconds;
+    times.decodeAheadWorst = std::max(times.decodeAheadWorst, seconds);
+    if (lastCounter)
+        *lastCounter += spent;
+}
+
 static void TakeScreenshots(SdlEngine* e, int frame)
 {
     for (const SimScreenshot& s : e->sim.screenshots)
@@ -264,6 +277,8 @@ static void RunHeadlessLoop(SdlEngine* e)
         e->UpdatePadInput(dt);
         bool stop = e->RunOneFrame(dt, !e->sim.skipDrawing || ScreenshotDue(e, frame));
         TakeScreenshots(e, frame);
+        if (frame > 0)
+            e->DecodeAhead(nullptr);
         if (e->sim.afterFrame && e->sim.afterFrame(frame))
             stop = true;
         if (stop)
@@ -285,6 +300,9 @@ bool SdlEngine::RunPlayerFrame(Uint64* lastCounter)
     RecordPointer();
     bool stop = RunOneFrame(dt);
     RecordFrameEnd(dt);
+    // A web page shows the first picture only once this call returns.
+    if (!stop && frameIndex > 0)
+        DecodeAhead(lastCounter);
     if (frameIndex == 0 && !PageReportsFirstPicture)
         System_Log("First picture %.3f s after the start", times.firstPicture);
     return stop;

@@ -3,6 +3,7 @@
 #include "foes/effects.h"
 #include "foes/enemies.h"
 #include "foes/grenades.h"
+#include "frame/resources.h"
 #include "player/body.h"
 #include "player/movement.h"
 #include "world/campaign.h"
@@ -27,6 +28,7 @@ static void StartLoadedStorey()
     PlayerCellX = (int)PlayerX / CellWidth;
     PlayerCellY = (int)PlayerY / CellHeight;
     GivePlayerFreshAnimations();
+    PrefetchStoreyPictures();
 }
 
 void InstallGameHooks()

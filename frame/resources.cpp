@@ -281,6 +281,28 @@ bool LoadResources()
     return true;
 }
 
+static void PrefetchAnimation(const hgeAnimation* a)
+{
+    if (a)
+        hge->Texture_Prefetch(a->GetTexture());
+}
+
+void PrefetchStoreyPictures()
+{
+    PrefetchAnimation(PlayerLegsAnim.get());
+    PrefetchAnimation(PlayerHandsAnim.get());
+    PrefetchAnimation(PlayerHeadAnim.get());
+    for (const enemy_struct& e : Enemies) {
+        PrefetchAnimation(e.legs_anim.get());
+        PrefetchAnimation(e.hands_anim.get());
+        PrefetchAnimation(e.head_anim.get());
+    }
+    for (const apg_tex_struct& t : AtlasTextures)
+        hge->Texture_Prefetch(t.texture);
+    if (HudFont)
+        hge->Texture_Prefetch(HudFont->GetTexture());
+}
+
 void FreeResources()
 {
     for (hgeFont** f : {&HudFont, &SpeakerFontA, &SpeakerFontB, &ShopFont}) {

@@ -145,6 +145,11 @@ extern hgeSprite* WorldTargetSprite;   // covers WorldTarget's texture
 bool LoadResources();
 void FreeResources();
 
+// Asks the engine to decode the pictures play draws (the atlas, the HUD's
+// font, the people of the storey just loaded) between the frames of the
+// storey's intro and dialogue, so that its first frames do not wait for them.
+void PrefetchStoreyPictures();
+
 // Steps of the start-up, also used by tests that draw the screens without
 // starting the whole program: the sounds first..last, the 17 pictures
 // registered, the four fonts, and the sprites cut from the pictures.

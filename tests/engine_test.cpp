@@ -1,5 +1,6 @@
 // The platform layer's own rules: INI reading, letter case in file names,
-// key mapping, input scripts and the Windows-1251 texts.
+// key mapping, input scripts, the Windows-1251 texts and the check of
+// picture files.
 #include <gtest/gtest.h>
 #include <iconv.h>
 
@@ -14,6 +15,8 @@
 #include "engine/input_script.h"
 #include "engine/keys.h"
 #include "engine/paths.h"
+#include "engine/png_file.h"
+#include "tests/support/runner.h"
 #include "tests/support/temp_dir.h"
 
 static std::string Value(const IniFile& ini, const char* section, const char* key)
@@ -271,4 +274,22 @@ TEST(Cp1251, LiteralsMatchTheSystemTableForTheWholeAlphabet)
     EXPECT_EQ(std::string("Выход — «№ 5» …"_cp), Iconv1251("Выход — «№ 5» …"));
     EXPECT_EQ(std::string("Ёё"_cp), "\xA8\xB8");
     EXPECT_EQ(Utf8FromCp1251(Iconv1251(alphabet)), alphabet);
+}
+
+TEST(PngFile, OnlyAWholeUndamagedFilePasses)
+{
+    TempDir dir;
+    ASSERT_TRUE(WritePng(dir.path + "/a.png", 30, 20, 0xFF102030));
+    std::string png = ReadWholeFile(dir.path + "/a.png");
+    auto check = [](const std::string& bytes) {
+        int w = 0, h = 0;
+        return CheckPngFile((const uint8_t*)bytes.data(), bytes.size(), &w, &h) ? w * 1000 + h : 0;
+    };
+    EXPECT_EQ(check(png), 30020);
+    EXPECT_EQ(check(png.substr(0, png.size() - 12)), 0) << "without its end chunk";
+    std::string damaged = png;
+    damaged[png.size() / 2] ^= 0x10;
+    EXPECT_EQ(check(damaged), 0);
+    EXPECT_EQ(check("GIF89a"), 0);
+    EXPECT_EQ(Crc32(0, (const uint8_t*)"123456789", 9), 0xCBF43926u);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "engine/png_file.h"
 #include "tests/support/runner.h"
 #include "tests/support/temp_dir.h"
 
@@ -190,4 +191,34 @@ TEST_F(RunnerFixture, F12KeepsEveryScreenshotBesideTheSave)
         EXPECT_EQ(ReadPng(shot).width, 800) << shot;
         EXPECT_NE(r.output.find("Screenshot saved as " + shot), std::string::npos) << r.output;
     }
+}
+
+// A PNG whose chunks are whole but whose pixel data is no compressed stream:
+// it passes the check at loading and fails only when decoded.
+static std::string PngThatFailsToDecode(const std::string& file)
+{
+    std::string png = ReadWholeFile(file);
+    size_t idat = png.find("IDAT");
+    uint32_t length = (uint8_t)png[idat - 4] << 24 | (uint8_t)png[idat - 3] << 16 | (uint8_t)png[idat - 2] << 8 |
+                      (uint8_t)png[idat - 1];
+    png[idat + 4] = png[idat + 5] = 0;
+    uint32_t crc = Crc32(0, (const uint8_t*)png.data() + idat, length + 4);
+    for (int k = 0; k < 4; k++)
+        png[idat + 4 + length + k] = (char)(crc >> (24 - 8 * k));
+    return png;
+}
+
+TEST_F(RunnerFixture, APictureOrSoundThatFailsToDecodeWhenFirstUsedShowsAsAMissingOne)
+{
+    std::string missingShot = dir.path + "/missing.png", brokenShot = dir.path + "/broken.png";
+    RunnerResult missing = RunSim(dir.path, {"--frames", "60", "--screenshot", missingShot});
+    ASSERT_EQ(missing.exitCode, 0) << missing.output;
+    ASSERT_TRUE(WritePng(dir.path + "/data/Gamin.png", 800, 590, 0xFF3060A0));
+    dir.Write("data/Gamin.png", PngThatFailsToDecode(dir.path + "/data/Gamin.png"));
+    dir.Write("sound/menu_music.mp3", "ID3 but no sound");
+    RunnerResult broken = RunSim(dir.path, {"--frames", "60", "--screenshot", brokenShot});
+    ASSERT_EQ(broken.exitCode, 0) << broken.output;
+    EXPECT_NE(broken.output.find("Can't load texture data/Gamin.png"), std::string::npos) << broken.output;
+    EXPECT_EQ(ReadPng(brokenShot).pixels, ReadPng(missingShot).pixels) << "the splash";
+    EXPECT_EQ(broken.dump.find("menu_music"), std::string::npos) << "a sound that cannot play is not played";
 }

@@ -28,6 +28,7 @@ public:
     std::vector<uint32_t> clears;
     std::vector<HTARGET> scenes;          // target of every Gfx_BeginScene
     int freedTextures = 0;
+    std::vector<HTEXTURE> prefetched;
     bool mouseConfined = false;
     bool padPlay = false;
     float padX = 0, padY = 0, padDistance = 0;
@@ -115,6 +116,7 @@ public:
 
     HTEXTURE Texture_Load(const char* filename, uint32_t, bool) override;
     void Texture_Free(HTEXTURE tex) override;
+    void Texture_Prefetch(HTEXTURE tex) override { prefetched.push_back(tex); }
     int Texture_GetWidth(HTEXTURE tex, bool) override;
     int Texture_GetHeight(HTEXTURE tex, bool) override;
 
