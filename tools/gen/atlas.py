@@ -174,7 +174,8 @@ class Anim:
 
 
 def pack(anims, width):
-    """Shelf packing: every animation keeps its frames on one row."""
+    """Shelf packing: every animation keeps its frames on one row; the texture
+    is as high as its shelves."""
     order = sorted(range(len(anims)), key=lambda i: (-anims[i].h, -anims[i].w * len(anims[i].frames), i))
     x = y = GUTTER
     shelf_h = 0
@@ -189,11 +190,7 @@ def pack(anims, width):
         a.x, a.y = x, y
         x += strip + GUTTER
         shelf_h = max(shelf_h, a.h)
-    need = y + shelf_h + GUTTER
-    height = 64
-    while height < need:
-        height *= 2
-    return height
+    return y + shelf_h + GUTTER
 
 
 def compose(anims, width, height):

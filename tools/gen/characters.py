@@ -2,7 +2,8 @@
 """Builds the people of the building: the legs, hands and head animation sets
 in data/Man.ini and one texture per set (data/man_legs_N.png,
 data/man_hands_N.png, data/man_head_N.png). Every animation of a set lies on
-that set's texture, each on a single row of frames. After writing, the
+that set's texture, each on a single row of frames cut down to what its
+frames draw. After writing, the
 catalogue is read back and checked; preview sheets go to tools/gen/preview/."""
 import configparser
 import math
@@ -48,34 +49,50 @@ def render(anims, draw):
     return out
 
 
+def trim(anim):
+    """Cut away the transparent border all frames of an animation share, as
+    much on the right as on the left and at the bottom as at the top, so the
+    frame's centre (the hot spot) stays on the same pixel; one clear pixel is
+    kept all round for filtering. Returns (field, frames, fps, w, h, images)."""
+    field, n, fps, size, imgs = anim
+    side, top = size, size
+    for im in imgs:
+        box = im.getchannel("A").getbbox()
+        if box:
+            side = min(side, box[0], size - box[2])
+            top = min(top, box[1], size - box[3])
+    if side == size:
+        return field, n, fps, size, size, imgs
+    mx, my = max(0, side - 1), max(0, top - 1)
+    return field, n, fps, size - 2 * mx, size - 2 * my, [im.crop((mx, my, size - mx, size - my)) for im in imgs]
+
+
 def pack(anims, tex_w):
-    """Shelf packing: each animation keeps to one row; rows hold frames of one
-    height. Returns the texture and {field: (x, y)}."""
+    """Shelf packing: each animation keeps to one row, a row is as high as its
+    tallest animation, and the texture as high as its rows. Returns the
+    texture and {field: (x, y)}."""
     rows = []          # [height, y, used width]
     where = {}
-    order = sorted(range(len(anims)), key=lambda i: (-anims[i][3], -anims[i][1] * anims[i][3], i))
+    order = sorted(range(len(anims)), key=lambda i: (-anims[i][4], -anims[i][1] * anims[i][3], i))
     y = 0
     for i in order:
-        field, n, fps, size, imgs = anims[i]
-        need = n * size
+        field, n, fps, w, h, imgs = anims[i]
+        need = n * w
         assert need <= tex_w, field
         for row in rows:
-            if row[0] == size and row[2] + need <= tex_w:
+            if row[0] >= h and row[2] + need <= tex_w:
                 where[field] = (row[2], row[1])
                 row[2] += need
                 break
         else:
-            rows.append([size, y, need])
+            rows.append([h, y, need])
             where[field] = (0, y)
-            y += size
-    h = 1
-    while h < y:
-        h *= 2
-    tex = Image.new("RGBA", (tex_w, h), (0, 0, 0, 0))
-    for field, n, fps, size, imgs in anims:
+            y += h
+    tex = Image.new("RGBA", (tex_w, y), (0, 0, 0, 0))
+    for field, n, fps, w, h, imgs in anims:
         x0, y0 = where[field]
         for k, im in enumerate(imgs):
-            tex.paste(im, (x0 + k * size, y0))
+            tex.paste(im, (x0 + k * w, y0))
     return tex, where
 
 
@@ -93,13 +110,14 @@ def build():
         for n, anims in enumerate(sets[kind], start=1):
             assert [a[0] for a in anims] == fields, (kind, n)
             name = pattern % n
-            tex, where = pack(anims, TEX_WIDTH[kind])
+            trimmed = [trim(a) for a in anims]
+            tex, where = pack(trimmed, TEX_WIDTH[kind])
             save_png(tex, os.path.join(DATA, name))
             textures.append(name)
-            for field, frames, fps, size, _ in anims:
+            for field, frames, fps, w, h, _ in trimmed:
                 x, y = where[field]
                 sections.append(("%s_%d_%s" % (kind, n, field),
-                                 [("X", x), ("Y", y), ("W", size), ("H", size), ("FPS", fps),
+                                 [("X", x), ("Y", y), ("W", w), ("H", h), ("FPS", fps),
                                   ("Frames", frames), ("Texture", name)]))
     lines = []
     for k, name in enumerate(textures, start=1):

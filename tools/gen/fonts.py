@@ -116,10 +116,7 @@ def build_font(cfg):
             x, y = PAD, y + line + PAD
         g["x"], g["y"] = x, y
         x += g["width"] + PAD
-    needed = y + line + PAD
-    height = 1
-    while height < needed:
-        height *= 2
+    height = y + line + PAD
     tex = np.zeros((height, TEX_WIDTH, 4), dtype=np.uint8)
     tex[..., :3] = 255
     for g in glyphs:
