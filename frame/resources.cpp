@@ -1,6 +1,5 @@
 #include "frame/resources.h"
 
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -231,7 +230,7 @@ static bool GameDataPresent()
 static void ChooseStartMode()
 {
     // The marker belongs to the working folder, wherever the game's data are.
-    DeveloperMode = (bool)std::ifstream(ResolvePathIn("", "kresk"));
+    DeveloperMode = CanOpenForReading(ResolvePathIn("", "kresk"));
     if (DeveloperMode) {
         GameMode = MODE_GAME;
         GameStage = STAGE_PLAY;
