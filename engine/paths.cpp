@@ -149,6 +149,12 @@ static bool InsideReadOnlyFolder(const std::string& path)
     return false;
 }
 
+bool IsRegularFileWithin(const std::string& path, size_t limit)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 && (uint64_t)st.st_size <= limit;
+}
+
 // Without O_NONBLOCK opening a named pipe waits for a writer.
 static int OpenForReading(const std::string& path)
 {

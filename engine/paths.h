@@ -37,6 +37,12 @@ const size_t SaveFileLimit = 4096;             // one line of 46 characters
 const size_t KeySettingsLimit = 1 << 20;       // keys.cfg
 const size_t IniFileLimit = 16 << 20;          // the catalogues, the atlas project
 const size_t ResourceFileLimit = 16 << 20;     // what the engine reads whole: the fonts
+const size_t MediaFileLimit = 64 << 20;        // a picture or a sound
+
+// Whether a path names a regular file of at most limit bytes: what a
+// decoder that opens the file itself may be given (a named pipe would hold
+// it up, an endless device or a huge file would fill the memory).
+bool IsRegularFileWithin(const std::string& path, size_t limit);
 
 // The whole file in memory (with a terminating zero byte past its end), read
 // at once, or null when it cannot be read: missing, not a regular file (a

@@ -332,6 +332,10 @@ HTEXTURE SdlEngine::Texture_Load(const char* filename, uint32_t size, bool mipma
     if (!renderer || !filename)
         return 0;
     std::string path = ResolvePath(filename);
+    if (!IsRegularFileWithin(path, MediaFileLimit)) {
+        System_Log("Can't load texture %s: no such plain file, or larger than a picture can be", path.c_str());
+        return 0;
+    }
     int w = 0, h = 0;
     if (DecodeTexturesLater && ReadPngSize(path, &w, &h)) {
         HTEXTURE tex = AddTexture(nullptr, w, h, false);
