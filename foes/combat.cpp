@@ -74,11 +74,20 @@ static const enemy_gun_struct EnemyGuns[WEAPON_RIFLE + 1] = {
     {SND_RIFLE_FIRE, 1, 0.1f, false},
 };
 
+static bool UnusableWeaponReported = false;
+
+void ForgetUnusableWeaponReport()
+{
+    UnusableWeaponReported = false;
+}
+
 static void FireEnemyGun(enemy_struct& e, float slope)
 {
     int w = e.weapon;
     if (w < WEAPON_REVOLVER || w > WEAPON_RIFLE) {
-        hge->System_MessageBox("Противники не могут атаковать таким оружием"_cp, "Error", MB_OK | MB_ICONERROR);
+        if (!UnusableWeaponReported)
+            hge->System_MessageBox("Противники не могут атаковать таким оружием"_cp, "Error", MB_OK | MB_ICONERROR);
+        UnusableWeaponReported = true;
         // No firing animation plays that the enemy could wait for, so it
         // rests as after a shot instead.
         e.state = ES_IDLE;

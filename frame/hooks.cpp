@@ -1,5 +1,6 @@
 #include "frame/hooks.h"
 
+#include "foes/combat.h"
 #include "foes/effects.h"
 #include "foes/enemies.h"
 #include "foes/grenades.h"
@@ -18,6 +19,7 @@ static void StartLoadedStorey()
     Grenades.clear();
     Enemies.clear();
     Corpses.clear();
+    ForgetUnusableWeaponReport();
     for (const enemy_start_struct& s : EnemyStarts)
         CreateEnemy(s.cell_x, s.cell_y, s.lives, s.alarm, s.weapon, s.legs_set, s.hands_set, s.head_set);
     PlayerX = (float)(PlayerStartX * CellWidth);
