@@ -55,6 +55,9 @@ void CheckPlayerDeath()
         StartMusic(SND_MENU_MUSIC);
     }
     Dead = 1;
+    // Only live frames clear the noise flag: a shot of his last live frame
+    // would otherwise be heard for as long as he lies there.
+    ShotNoise = 0;
     PlayerHandsAnim.reset(PlayOnceCopy(HandsDeadAnimation(PlayerHandsSet())));
     PlayerHeadAnim.reset(PlayOnceCopy(HeadAnimation(PlayerHeadSet(), HEAD_DEAD)));
     PlayerLegsAnim.reset(PlayOnceCopy(LegsAnimation(0, LEGS_DEAD)));
