@@ -291,6 +291,7 @@ TEST_F(EnemyPass, AWeaponOutsideTheTableShowsTheErrorOncePerStoreyAndTheEnemyRes
         int i = Enemy(12, 10, weapon, 12);
         for (int decision = 0; decision < 3; decision++) {
             Enemies[i].state = ES_AIM;
+            Enemies[i].timer = 0;
             Frames(1);
         }
         ASSERT_EQ(fake.engine.messages.size(), 1u);
