@@ -168,13 +168,15 @@ std::string SaveLine(const checkpoint_struct& checkpoint)
     return line.text;
 }
 
-void WriteSaveFile()
+bool WriteSaveFile()
 {
     if (Checkpoint.Health <= 0)
-        return;
+        return true;
     std::string path = ResolveWritePath(SaveFileName);
-    if (!WriteWholeFile(path, SaveLine(Checkpoint) + "\r\n"))
-        hge->System_Log("Can't write the save file %s; the previous one is kept", path.c_str());
+    if (WriteWholeFile(path, SaveLine(Checkpoint) + "\r\n"))
+        return true;
+    hge->System_Log("Can't write the save file %s; the previous one is kept", path.c_str());
+    return false;
 }
 
 static bool IsStoreyIntroStep(int step)

@@ -26,7 +26,9 @@ extern const char* const SaveFileName;
 
 // The program's exit routine: writes the checkpoint to "Data/save" when its
 // health is positive. The old save survives a write that fails midway.
-void WriteSaveFile();
+// False when the save could not be written (a read-only folder, a full
+// disk), true also when there was nothing to write.
+bool WriteSaveFile();
 // At start-up: the checkpoint from "Data/save" when the file holds a sound
 // one, else a checkpoint with health -1 (nothing to continue).
 void ReadSaveFile();
