@@ -26,8 +26,8 @@ static void StartLoadedStorey()
     PlayerY = (float)(PlayerStartY * CellHeight);
     // Until the first frame finds it, the player's cell is his start cell,
     // not where he stood in the previous storey (the lift tests it).
-    PlayerCellX = (int)PlayerX / CellWidth;
-    PlayerCellY = (int)PlayerY / CellHeight;
+    PlayerCellX = CellTowardZero(PlayerX, CellWidth);
+    PlayerCellY = CellTowardZero(PlayerY, CellHeight);
     GivePlayerFreshAnimations();
 }
 

@@ -19,7 +19,6 @@ float AimX = 0, AimY = 0;
 int AimCellX = 0, AimCellY = 0;
 cell_rect_struct VisibleCells = {0, 0, 0, 0};
 
-const float Pi = (float)M_PI;
 
 static float WrapAngle(float a)
 {

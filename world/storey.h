@@ -4,6 +4,7 @@
 // by the editor.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -95,11 +96,29 @@ inline bool CellInside(int x, int y)
     return x >= 0 && y >= 0 && x < LevelWidth && y < LevelHeight;
 }
 
-// The column (or row) of a world coordinate, rounded down: points left of or
-// above the storey fall in negative cells, never in cell 0.
+// The column (or row) of a world coordinate. Each caller takes the edge
+// behaviour it needs:
+// rounded down: points left of or above the storey fall in negative cells,
+// never in cell 0 (the mouse, the editor's cursor);
 inline int CellOfCoordinate(float p, int cellSize)
 {
     return (int)floorf(p / cellSize);
+}
+// rounded toward zero, for what keeps to the storey (the player, the view,
+// a grenade, an effect): a point less than a cell outside counts as cell 0;
+inline int CellTowardZero(float p, int cellSize)
+{
+    return (int)p / cellSize;
+}
+// any point left of or above the storey reads as -1, outside (a bullet);
+inline int CellOrOutside(float p, int cellSize)
+{
+    return p < 0 ? -1 : CellTowardZero(p, cellSize);
+}
+// the nearest of count cells (an enemy's own cell stays on the grid).
+inline int CellOnGrid(float p, int cellSize, int count)
+{
+    return std::clamp(CellTowardZero(p, cellSize), 0, count - 1);
 }
 
 // Sizes every per-cell array for the grid and empties it (floors and objects
