@@ -1,5 +1,6 @@
 #include "frame/play_frame.h"
 
+#include "assets/music.h"
 #include "editor/editor.h"
 #include "editor/palette.h"
 #include "foes/effects.h"
@@ -58,7 +59,7 @@ static bool HandleEscape()
 void ActionFrame(float dt)
 {
     if (!DeveloperMode)
-        KeepMusicPlaying(SND_GAME_MUSIC);
+        KeepMusicPlaying(Sounds[SND_GAME_MUSIC]);
     if (!HandleEscape())
         return;
     CheckPlayerDeath();

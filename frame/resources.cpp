@@ -30,9 +30,7 @@ hgeFont* SpeakerFontA = nullptr;
 hgeFont* SpeakerFontB = nullptr;
 hgeFont* ShopFont = nullptr;
 HEFFECT Sounds[SOUND_COUNT] = {};
-bool MusicOn = true;
 bool SoundOn = true;
-HCHANNEL MusicChannel = 0;
 HTARGET WorldTarget = 0;
 hgeSprite* WorldTargetSprite = nullptr;
 
@@ -136,17 +134,6 @@ void PlayRandomSound(int first, int count)
 {
     if (SoundOn)
         PlaySound(first + hge->Random_Int(0, count - 1));
-}
-
-void StartMusic(int sound)
-{
-    MusicChannel = hge->Effect_PlayEx(Sounds[sound], 100, 0, 1.0f, true);
-}
-
-void KeepMusicPlaying(int sound)
-{
-    if (!hge->Channel_IsPlaying(MusicChannel) && MusicOn)
-        StartMusic(sound);
 }
 
 void LoadSounds(int first, int last)

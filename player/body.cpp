@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "assets/character_sets.h"
+#include "assets/music.h"
 #include "frame/modes.h"
 #include "frame/program.h"
 #include "frame/resources.h"
@@ -52,7 +53,7 @@ void CheckPlayerDeath()
         return;
     if (MusicOn) {
         hge->Channel_Stop(MusicChannel);
-        StartMusic(SND_MENU_MUSIC);
+        StartMusic(Sounds[SND_MENU_MUSIC]);
     }
     Dead = 1;
     // Only live frames clear the noise flag: a shot of his last live frame

@@ -1,5 +1,6 @@
 #include "screens/menu.h"
 
+#include "assets/music.h"
 #include "engine/cp1251.h"
 #include "frame/modes.h"
 #include "frame/program.h"
@@ -62,7 +63,7 @@ void SplashFrame(float dt, float, float)
     if (hge->Input_GetKey())
         GameMode = MODE_MENU;
     SplashTime += dt;
-    KeepMusicPlaying(SND_MENU_MUSIC);
+    KeepMusicPlaying(Sounds[SND_MENU_MUSIC]);
     if (SplashTime < 1.0f)
         SetSpriteColor(Sprites[SPR_SPLASH], Grey(SplashTime / 1.0f * 255));
     if (SplashTime > 1.5f && SplashTime <= 2.5f)
@@ -182,7 +183,7 @@ static bool ClickInMenu(float mx, float my)
 
 bool MenuFrame(float dt, float mx, float my)
 {
-    KeepMusicPlaying(SND_MENU_MUSIC);
+    KeepMusicPlaying(Sounds[SND_MENU_MUSIC]);
     if (SaveFailedNoticeTime > 0)
         SaveFailedNoticeTime -= dt;
     for (int b = 0; b < MENU_BUTTON_COUNT; b++) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "assets/music.h"
 #include "engine/cp1251.h"
 #include "frame/modes.h"
 #include "frame/program.h"
@@ -125,7 +126,7 @@ static void PlayShopSounds(const shop_result_struct& result)
 
 void UpgradeFrame(float, float mx, float my)
 {
-    KeepMusicPlaying(SND_SCREEN_MUSIC);
+    KeepMusicPlaying(Sounds[SND_SCREEN_MUSIC]);
     if (hge->Input_KeyDown(HGEK_ESCAPE)) {
         hge->Channel_StopAll();
         GameMode = MODE_MENU;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "assets/character_sets.h"
+#include "assets/music.h"
 #include "foes/effects.h"
 #include "frame/modes.h"
 #include "frame/program.h"

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "assets/catalogue.h"
+#include "assets/music.h"
 #include "engine/cp1251.h"
 #include "frame/dispatch.h"
 #include "frame/modes.h"
