@@ -6,6 +6,7 @@
 #include "foes/grenades.h"
 #include "player/body.h"
 #include "player/movement.h"
+#include "screens/hurt_flash.h"
 #include "world/campaign.h"
 #include "world/level_file.h"
 #include "world/storey.h"
@@ -29,10 +30,18 @@ static void StartLoadedStorey()
     PlayerCellX = CellTowardZero(PlayerX, CellWidth);
     PlayerCellY = CellTowardZero(PlayerY, CellHeight);
     GivePlayerFreshAnimations();
+    ForgetHurt();
+}
+
+// A campaign step may also restore the health of a checkpoint.
+static void AfterCampaignStep()
+{
+    GivePlayerFreshAnimations();
+    ForgetHurt();
 }
 
 void InstallGameHooks()
 {
     StoreyLoadedHook = StartLoadedStorey;
-    CampaignStepHook = GivePlayerFreshAnimations;
+    CampaignStepHook = AfterCampaignStep;
 }

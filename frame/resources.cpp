@@ -1,4 +1,5 @@
 #include "frame/resources.h"
+#include "frame/settings.h"
 
 #include <memory>
 #include <string>
@@ -252,6 +253,7 @@ bool LoadResources()
     HudFont->SetColor(0xFFFF2222);
     CheckNumberCode();
     ReadSaveFile();
+    ReadSettings();
     ChooseStartMode();
     CampaignStep = 0;
     StartFrontScreens();

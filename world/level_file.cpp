@@ -79,10 +79,8 @@ static void ReadObjects(std::string_view line, const std::string& path)
 
 static void ReadCards(std::string_view line)
 {
-    for (int k = 0; k < CARD_COUNT; k++) {
-        CardCell[k] = line.size() < 16 ? cell_struct{-1, -1} : cell_struct{Pair(line, 2 * k), Pair(line, 2 * k + 1)};
-        CardHeld[k] = CardCell[k].x < 0;
-    }
+    for (int k = 0; k < CARD_COUNT; k++)
+        PlaceCard(k, line.size() < 16 ? cell_struct{-1, -1} : cell_struct{Pair(line, 2 * k), Pair(line, 2 * k + 1)});
 }
 
 static void ReadEnemyStarts(std::string_view line)

@@ -85,6 +85,7 @@ extern int PlayerStartX, PlayerStartY;  // the player's start cell
 extern int LiftX, LiftY;                // the lift's cell
 extern cell_struct CardCell[CARD_COUNT];  // cards on the floor; (-1, -1) when absent or taken
 extern uint8_t CardHeld[CARD_COUNT];      // the player holds the card (or the storey has none)
+extern uint8_t CardPickedUp[CARD_COUNT];  // the player picked the card up on this storey
 
 inline int CellIndex(int x, int y)
 {
@@ -120,6 +121,11 @@ inline int CellOnGrid(float p, int cellSize, int count)
 {
     return std::clamp(CellTowardZero(p, cellSize), 0, count - 1);
 }
+
+// Lays card k on cell (or takes it off the storey with (-1, -1)). A card on
+// the storey must be found before it is held; a storey without it lets the
+// player through as if he held it.
+void PlaceCard(int k, cell_struct cell);
 
 // Sizes every per-cell array for the grid and empties it (floors and objects
 // -1, light and marks 0); empties the object and door lists.
