@@ -5,6 +5,7 @@
 
 #include "frame/modes.h"
 #include "frame/program.h"
+#include "world/angles.h"
 #include "world/player_state.h"
 
 float HurtFlashTime = 0;
@@ -55,7 +56,7 @@ int HurtEdgeAlpha()
     float flash = HurtFlashTime > 0 ? FlashPeakAlpha * HurtFlashStrength * HurtFlashTime / HurtFlashSeconds : 0;
     float pulse = 0;
     if (HealthLow()) {
-        float beat = 0.5f - 0.5f * cosf(LowHealthPulse * 2 * (float)M_PI / PulseSeconds);
+        float beat = 0.5f - 0.5f * cosf(LowHealthPulse * 2 * Pi / PulseSeconds);
         pulse = PulseLowAlpha + (PulseHighAlpha - PulseLowAlpha) * beat;
     }
     return (int)std::max(flash, pulse);
