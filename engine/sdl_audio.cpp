@@ -45,9 +45,12 @@ void SdlEngine::ShutdownAudio()
     audioOpen = false;
 }
 
-// The size of a file, or -1 when it cannot be opened.
+// The size of a regular file of at most a sound's size, or -1 when it is
+// none or cannot be opened.
 static long FileSize(const std::string& path)
 {
+    if (!IsRegularFileWithin(path, MediaFileLimit))
+        return -1;
     SDL_RWops* f = SDL_RWFromFile(path.c_str(), "rb");
     if (!f)
         return -1;
@@ -73,10 +76,11 @@ HEFFECT SdlEngine::Effect_Load(const char* filename, uint32_t size)
     return (HEFFECT)sounds.size();
 }
 
+// The file is checked again: it may have been replaced since it was loaded.
 void SdlEngine::DecodeSound(EngineSound* s)
 {
     s->undecoded = false;
-    s->chunk = Mix_LoadWAV(s->path.c_str());
+    s->chunk = IsRegularFileWithin(s->path, MediaFileLimit) ? Mix_LoadWAV(s->path.c_str()) : nullptr;
     s->failed = !s->chunk;
     if (s->failed)
         System_Log("Can't load sound %s: %s", s->name.c_str(), Mix_GetError());
@@ -127,7 +131,7 @@ static HCHANNEL ChannelHandle(SdlEngine* e, int ch)
 HCHANNEL SdlEngine::PlayTrack(EngineSound* s, int volume, bool loop)
 {
     if (!s->track && !s->failed) {
-        s->track = Mix_LoadMUS(s->path.c_str());
+        s->track = IsRegularFileWithin(s->path, MediaFileLimit) ? Mix_LoadMUS(s->path.c_str()) : nullptr;
         s->failed = !s->track;
         if (s->failed)
             System_Log("Can't load sound %s: %s", s->name.c_str(), Mix_GetError());

@@ -30,6 +30,7 @@ struct EngineTexture {
     std::string path;
     bool undecoded = false;  // only the size is known yet
     bool failed = false;     // the file could not be decoded after all: drawn as no texture
+    int scaleMode = -1;      // the SDL_ScaleMode last set, -1 before the first drawing
 };
 
 // Sound files larger than this are music tracks: they play streamed from
@@ -166,6 +167,7 @@ public:
     EngineTexture* FindTexture(HTEXTURE tex);
     HTEXTURE AddTexture(SDL_Texture* texture, int w, int h, bool isTarget);
     void SetDrawBlend(int blend);
+    void SetScaleMode(EngineTexture* t, int mode);
     std::vector<HTEXTURE> texturesWanted;  // asked to be decoded ahead, oldest first
     EngineTexture* TextureSlot(HTEXTURE tex);  // any handle in use, failed ones too
     void DecodeTexture(EngineTexture* t);

@@ -286,24 +286,40 @@ static void BleedColourIntoTransparentPixels(SDL_Surface* s)
     }
 }
 
-// Sprites share atlas textures with a transparent gutter between them. In
-// the browser (WebGL) a filtered sample at a sprite's edge mixes in that
-// gutter, and the darkness cells, drawn at the camera's fractional offset,
-// get see-through rims: thin lines along every wall beneath them. Nearest
-// texels there give the picture the desktop runner draws.
-static SDL_ScaleMode TextureScaleMode()
+// Sprites share atlas textures with a transparent gutter between them. A
+// filtered sample at a sprite's edge mixes in that gutter: a darkness square
+// or a wall drawn pixel for pixel gets a see-through rim, and thin lines run
+// along the cell edges through the dark. A quad that maps its texels one to
+// one onto the picture, upright or turned by quarters, is therefore drawn
+// with the nearest texel; a sprite turned at any other angle or scaled is
+// filtered. In the browser (WebGL) every texture samples the nearest texel.
+static bool TexelForPixel(const hgeQuad* q, int texWidth, int texHeight)
+{
+    for (int i = 0; i < 4; i++) {
+        const hgeVertex &a = q->v[i], &b = q->v[(i + 1) % 4];
+        float dx = b.x - a.x, dy = b.y - a.y;
+        float texels = std::hypot((b.tx - a.tx) * texWidth, (b.ty - a.ty) * texHeight);
+        if ((dx != 0 && dy != 0) || std::fabs(std::fabs(dx + dy) - texels) > 0.01f)
+            return false;
+    }
+    return true;
+}
+
+static SDL_ScaleMode QuadScaleMode(const hgeQuad* q, const EngineTexture* t)
 {
 #ifdef __EMSCRIPTEN__
+    (void)q;
+    (void)t;
     return SDL_ScaleModeNearest;
 #else
-    return SDL_ScaleModeLinear;
+    return TexelForPixel(q, t->width, t->height) ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
 #endif
 }
 
 static SDL_Surface* DecodePicture(SdlEngine* e, const std::string& name)
 {
     uint32_t size = 0;
-    void* bytes = LoadWholeFile(name, &size);
+    void* bytes = LoadWholeFile(name, MediaFileLimit, &size);
     if (!bytes) {
         e->System_Log("Can't read texture %s", name.c_str());
         return nullptr;
@@ -338,7 +354,6 @@ static SDL_Texture* DecodeTextureFile(SdlEngine* e, const std::string& name, int
         return nullptr;
     }
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-    SDL_SetTextureScaleMode(texture, TextureScaleMode());
     return texture;
 }
 
@@ -347,14 +362,16 @@ static SDL_Texture* DecodeTextureFile(SdlEngine* e, const std::string& name, int
 static bool CheckPictureFile(SdlEngine* e, const char* name, int* w, int* h)
 {
     uint32_t size = 0;
-    void* bytes = LoadWholeFile(name, &size);
+    void* bytes = LoadWholeFile(name, MediaFileLimit, &size);
     bool ok = bytes && CheckPngFile((const uint8_t*)bytes, size, w, h);
     free(bytes);
     SDL_RendererInfo info;
     if (ok && SDL_GetRendererInfo(e->renderer, &info) == 0 && info.max_texture_width > 0)
         ok = *w <= info.max_texture_width && *h <= info.max_texture_height;
     if (!ok)
-        e->System_Log("Can't load texture %s: %s", name, bytes ? "not a whole PNG file the renderer can hold" : "no such file");
+        e->System_Log("Can't load texture %s: %s", name,
+                      bytes ? "not a whole PNG file the renderer can hold"
+                            : "no such plain file, or larger than a picture can be");
     return ok;
 }
 
@@ -508,6 +525,17 @@ void SdlEngine::Gfx_RenderLine(float x1, float y1, float x2, float y2, uint32_t 
     SDL_RenderDrawLineF(renderer, x1, y1, x2, y2);
 }
 
+// The scale mode is a texture's own: quads already queued with the old one
+// are drawn first.
+void SdlEngine::SetScaleMode(EngineTexture* t, int mode)
+{
+    if (t->scaleMode == mode)
+        return;
+    SDL_RenderFlush(renderer);
+    SDL_SetTextureScaleMode(t->texture, (SDL_ScaleMode)mode);
+    t->scaleMode = mode;
+}
+
 void SdlEngine::Gfx_RenderQuad(const hgeQuad* quad)
 {
     if (!renderer || !quad)
@@ -527,9 +555,11 @@ void SdlEngine::Gfx_RenderQuad(const hgeQuad* quad)
     // it failed to load.
     SDL_Texture* texture = t ? t->texture : nullptr;
     SDL_BlendMode mode = (quad->blend & BLEND_ALPHABLEND) ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_ADD;
-    if (texture)
+    if (texture) {
         SDL_SetTextureBlendMode(texture, mode);
-    else
+        if (!t->isTarget)
+            SetScaleMode(t, QuadScaleMode(quad, t));
+    } else
         SDL_SetRenderDrawBlendMode(renderer, mode);
     SDL_RenderGeometry(renderer, texture, v, 4, indices, 6);
 }
