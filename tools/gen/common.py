@@ -3,6 +3,8 @@ soft shadows and PNG output. Every generator imports this so the whole game
 keeps one look: a clean, slightly dark office thriller."""
 import os
 import random
+import shutil
+import subprocess
 
 from PIL import Image, ImageDraw, ImageFilter
 
@@ -68,9 +70,15 @@ def drop_shadow(img, offset=(3, 4), blur=4, opacity=150):
 
 
 def save_png(img, path):
-    """Save deterministically (no timestamps or text chunks)."""
+    """Save deterministically (no timestamps or text chunks). The game's own
+    pictures are recompressed by optipng: the same pixels in fewer bytes, a
+    smaller download for the browser version."""
     os.makedirs(os.path.dirname(path), exist_ok=True)
     img.save(path, format="PNG", optimize=True)
+    if os.path.abspath(path).startswith(DATA + os.sep):
+        if not shutil.which("optipng"):
+            raise SystemExit("optipng is missing: tools/make-data installs it")
+        subprocess.run(["optipng", "-quiet", "-o2", path], check=True)
 
 
 def preview_path(name):
