@@ -126,19 +126,21 @@ static HCHANNEL ChannelHandle(SdlEngine* e, int ch)
     return (HCHANNEL)((gen << 8) | (unsigned)ch);
 }
 
-// The track's stream is opened when it is first played and kept; music has
-// no pan.
+// A track's stream is opened when it is first played, and kept.
+void SdlEngine::OpenTrack(EngineSound* s)
+{
+    s->track = IsRegularFileWithin(s->path, MediaFileLimit) ? Mix_LoadMUS(s->path.c_str()) : nullptr;
+    s->failed = !s->track;
+    if (s->failed)
+        System_Log("Can't load sound %s: %s", s->name.c_str(), Mix_GetError());
+}
+
+// Music has no pan.
 HCHANNEL SdlEngine::PlayTrack(EngineSound* s, int volume, bool loop)
 {
-    if (!s->track && !s->failed) {
-        s->track = IsRegularFileWithin(s->path, MediaFileLimit) ? Mix_LoadMUS(s->path.c_str()) : nullptr;
-        s->failed = !s->track;
-        if (s->failed)
-            System_Log("Can't load sound %s: %s", s->name.c_str(), Mix_GetError());
-    }
-    if (!s->track || Mix_PlayMusic(s->track, loop ? -1 : 0) != 0)
-        return 0;
     Mix_VolumeMusic(std::clamp(volume, 0, 100) * MIX_MAX_VOLUME / 100);
+    if (Mix_PlayMusic(s->track, loop ? -1 : 0) != 0)
+        return 0;
     return ChannelHandle(this, TrackChannel);
 }
 
@@ -152,6 +154,8 @@ HCHANNEL SdlEngine::Effect_PlayEx(HEFFECT eff, int volume, int pan, float pitch,
     EngineSound& s = sounds[eff - 1];
     if (s.undecoded)
         DecodeSound(&s);
+    if (s.isTrack && audioOpen && !s.track && !s.failed)
+        OpenTrack(&s);
     if (s.failed || s.name.empty())
         return 0;
     RecordEngineEvent("sound", s.name);

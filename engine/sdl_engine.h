@@ -186,6 +186,7 @@ public:
     void ShutdownAudio();
     bool DecodeOneSound();  // false when none is left
     void DecodeSound(EngineSound* s);
+    void OpenTrack(EngineSound* s);
     HCHANNEL PlayTrack(EngineSound* s, int volume, bool loop);
 
     // --- input (sdl_input.cpp)

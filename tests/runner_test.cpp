@@ -215,7 +215,7 @@ TEST_F(RunnerFixture, APictureOrSoundThatFailsToDecodeWhenFirstUsedShowsAsAMissi
     ASSERT_EQ(missing.exitCode, 0) << missing.output;
     ASSERT_TRUE(WritePng(dir.path + "/data/Gamin.png", 800, 590, 0xFF3060A0));
     dir.Write("data/Gamin.png", PngThatFailsToDecode(dir.path + "/data/Gamin.png"));
-    dir.Write("sound/menu_music.mp3", "ID3 but no sound");
+    dir.Write("sound/menu_music.mp3", "ID3" + std::string(300000, '\x55'));  // long enough to be streamed
     RunnerResult broken = RunSim(dir.path, {"--frames", "60", "--screenshot", brokenShot});
     ASSERT_EQ(broken.exitCode, 0) << broken.output;
     EXPECT_NE(broken.output.find("Can't load texture data/Gamin.png"), std::string::npos) << broken.output;
