@@ -1,5 +1,6 @@
 #include "frame/hooks.h"
 
+#include "editor/test_run.h"
 #include "foes/effects.h"
 #include "foes/enemies.h"
 #include "foes/grenades.h"
@@ -33,4 +34,5 @@ void InstallGameHooks()
 {
     StoreyLoadedHook = StartLoadedStorey;
     CampaignStepHook = GivePlayerFreshAnimations;
+    CampaignStepOverride = TestRunTakesCampaignStep;
 }

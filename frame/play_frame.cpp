@@ -2,6 +2,7 @@
 
 #include "editor/editor.h"
 #include "editor/palette.h"
+#include "editor/test_run.h"
 #include "foes/effects.h"
 #include "foes/enemy_ai.h"
 #include "foes/grenades.h"
@@ -38,12 +39,17 @@ void PlayPrologue(float dt, float mx, float my)
 }
 
 
-// Escape opens the editor in developer mode; otherwise it leaves for the
-// menu (not while dying). False when the rest of the frame is skipped.
+// Escape opens the editor in developer mode (ending a test run there);
+// otherwise it leaves for the menu (not while dying). False when the rest of
+// the frame is skipped.
 static bool HandleEscape()
 {
     if (!hge->Input_KeyDown(HGEK_ESCAPE))
         return true;
+    if (TestRunActive()) {
+        EndTestRun(TEST_RUN_ESCAPE);
+        return false;
+    }
     if (DeveloperMode) {
         WorldMode = WORLD_EDIT;
         return true;
@@ -68,6 +74,13 @@ void ActionFrame(float dt)
         TakeStance();
     } else {
         dt = DeathFrame(dt);
+    }
+    // A test run that took the lift or saw the player die goes back to the
+    // editor before anything else moves.
+    int how;
+    if (TestRunOver(&how)) {
+        EndTestRun(how);
+        return;
     }
     UpdateLightMap();
     AnimateObjectTypes(dt);

@@ -1,6 +1,8 @@
 #include "world/level_file.h"
 
+#include <cctype>
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <vector>
 
@@ -146,7 +148,16 @@ static std::string Codes(std::initializer_list<int> numbers)
     return s;
 }
 
-bool WriteLevelFile(const std::string& path)
+// Windows text: every line ends with CR LF.
+static std::string JoinLines(const std::string (&lines)[LevelLines])
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+std::string LevelFileText()
 {
     std::string lines[LevelLines];
     lines[0] = Codes({LevelWidth, LevelHeight});
@@ -160,10 +171,12 @@ bool WriteLevelFile(const std::string& path)
         lines[5] += Codes({c.x, c.y});
     for (const enemy_start_struct& s : EnemyStarts)
         lines[6] += Codes({s.alarm, s.lives, s.hands_set, s.head_set, s.weapon, s.cell_x, s.cell_y, s.legs_set});
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    if (!WriteWholeFile(path, text)) {
+    return JoinLines(lines);
+}
+
+bool WriteLevelFile(const std::string& path)
+{
+    if (!WriteWholeFile(path, LevelFileText())) {
         hge->System_Log("Can't write the level file %s", path.c_str());
         return false;
     }
@@ -173,4 +186,36 @@ bool WriteLevelFile(const std::string& path)
 bool SaveLevel(const std::string& name)
 {
     return WriteLevelFile(ResolveWritePath("Data/" + name));
+}
+
+bool NewStorey(int width, int height)
+{
+    if (width < 1 || height < 1 || width > NumberCodeMax || height > NumberCodeMax)
+        return false;
+    const std::string lines[LevelLines] = {Codes({width, height}), "", "", Codes({2, 2}), Codes({5, 2}), "", ""};
+    return ReadLevelText(JoinLines(lines), "a new storey");
+}
+
+bool IsStoreyFileName(const std::string& name)
+{
+    if (name.size() <= 4)
+        return false;
+    std::string end = name.substr(name.size() - 4);
+    for (char& c : end)
+        c = (char)std::tolower((unsigned char)c);
+    return end == ".lvl";
+}
+
+std::vector<std::string> StoreyFileNames()
+{
+    std::vector<std::string> names;
+    for (const std::string& name : FilesInFolder("data"))
+        if (IsStoreyFileName(name))
+            names.push_back(name);
+    return names;
+}
+
+bool StoreyFileExists(const std::string& name)
+{
+    return (bool)std::ifstream(ResolvePath("data/" + name));
 }
