@@ -12,6 +12,7 @@
 #include "player/body.h"
 #include "player/movement.h"
 #include "screens/hud.h"
+#include "screens/lift_mark.h"
 #include "world/storey.h"
 
 const int FullLight = 250;  // cells this bright get no darkness at all
@@ -208,6 +209,7 @@ void DrawWorld(float mx, float my)
     static std::vector<int> visible;
     CollectVisibleObjects(&visible);
     DrawFloors();
+    DrawLiftMark();
     DrawCorpses();
     DrawObjectLayer(visible, false);
     DrawEnemies();
