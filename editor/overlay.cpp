@@ -356,7 +356,9 @@ static void DrawCardSlots()
                      ScreenY((float)CardCell[k].y * CellHeight + 10));
 }
 
-// The foot lines, whether the help is shown or not.
+// The foot lines, whether the help is shown or not. They are drawn on the
+// picture itself, after the storey's view has been copied there (doubled
+// when zoomed), so they keep their size and place.
 static void DrawFootLines()
 {
     if (EditorMessageTime > 0)
@@ -366,7 +368,7 @@ static void DrawFootLines()
             FootLines.push_back(line);
     if (FootLines.empty() || !HudFont)
         return;
-    float bottom = hge->System_GetState(HGE_SCREENHEIGHT) / (ZoomOn ? 2.0f : 1.0f) - 6;
+    float bottom = hge->System_GetState(HGE_SCREENHEIGHT) - 6.0f;
     float height = HudFont->GetHeight() * FootLines.size(), top = bottom - height;
     float width = 0;
     for (const std::string& line : FootLines)
@@ -387,6 +389,10 @@ void RenderEditor(float mx, float my)
     DrawCardSlots();
     if (HudFont)
         HudFont->Render(5, 5, HGETEXT_LEFT, OverlayHidden ? HelpHidden : EditorText.c_str());
+}
+
+void RenderEditorOnScreen()
+{
     DrawFootLines();
     DrawFileDialog();
 }

@@ -19,7 +19,7 @@ const int KeyMinus = 189, KeyPeriod = 190;  // the keys right of 0 on a US keybo
 const size_t NameLongest = 40;
 const size_t SizeLongest = 4;
 
-// The dialog's box and its list, in target pixels.
+// The dialog's box and its list, in picture pixels.
 const float BoxX = 120, BoxY = 130, BoxWidth = 560, LineHeight = 18;
 const float ListTop = BoxY + 36;
 const int ListRows = 14;
@@ -238,6 +238,8 @@ static void NewStoreyFrame()
 void FileDialogFrame(float mx, float my)
 {
     (void)mx;
+    // The dialog lies on the picture, not in the view that zoom doubles.
+    my *= ZoomOn ? 2.0f : 1.0f;
     if (hge->Input_KeyDown(HGEK_ESCAPE)) {
         FileDialog = DIALOG_NONE;
         return;

@@ -29,7 +29,7 @@ const char* const HelpEnemyPaletteKeys = "1 - ноги, 2 - руки, 3 - ору
 const char* const HelpHidden = "H - подсказка"_cp;
 const char* const TextSaveUnnamed = "F5 сохранение под новым именем\n"_cp;
 const char* const TextChosen = "Выбрано: "_cp;
-const char* const TextHistory = "Ctrl+Z - отмена, Ctrl+Y - повтор: "_cp;
+const char* const TextHistory = "Ctrl+Z - отмена, Ctrl+Y (Ctrl+Shift+Z) - повтор: "_cp;
 const char* const TextSelected = "Выбран враг: "_cp;
 
 const char* const TextSaveAsTitle = "Сохранить этаж как: "_cp;
