@@ -60,13 +60,13 @@ static float CellScreenY(int row)
 
 // Pictures are shared (an object type's by every object of the type and by
 // play), so a tint lasts only for the one drawing.
-static void RenderTinted(hgeAnimation* sprite, uint32_t colour, float x, float y, float rot = 0, float scale = 1)
+static void RenderTinted(hgeAnimation* sprite, uint32_t colour, float x, float y, float rot = 0)
 {
     if (!sprite)
         return;
     uint32_t was = sprite->GetColor();
     sprite->SetColor(colour);
-    RenderSpriteEx(sprite, x, y, rot, scale);
+    RenderSpriteEx(sprite, x, y, rot);
     sprite->SetColor(was);
 }
 
@@ -121,12 +121,12 @@ static void DrawGrid()
 }
 
 // A person stands at the centre of his cell, as he will in play.
-static void DrawPerson(int legs, int hands, int weapon, int head, int column, int row, uint32_t tint, float scale = 1)
+static void DrawPerson(int legs, int hands, int weapon, int head, int column, int row, uint32_t tint)
 {
     float x = ScreenX((column + 0.5f) * CellWidth), y = ScreenY((row + 0.5f) * CellHeight);
-    RenderTinted(LegsAnimation(legs, LEGS_STOIT), tint, x, y, 0, scale);
-    RenderTinted(HandsAnimation(hands, weapon, HANDS_STOIT), tint, x, y, 0, scale);
-    RenderTinted(HeadAnimation(head, HEAD_BASE), tint, x, y, 0, scale);
+    RenderTinted(LegsAnimation(legs, LEGS_STOIT), tint, x, y);
+    RenderTinted(HandsAnimation(hands, weapon, HANDS_STOIT), tint, x, y);
+    RenderTinted(HeadAnimation(head, HEAD_BASE), tint, x, y);
 }
 
 // Everything placed on the storey shows in every tool, dimmed in the tools

@@ -64,18 +64,14 @@ static void SwapPlayerValues(play_state_struct& s)
     std::swap(KillerY, s.killerY);
     std::swap(AmmoPopupTime, s.ammoPopupTime);
     std::swap(BonusPopupTime, s.bonusPopupTime);
-    checkpoint_struct lasting = LastingValues();
-    SetLastingValues(s.lasting);
-    s.lasting = lasting;
-}
-
-static void SwapView(play_state_struct& s)
-{
     std::swap(CameraX, s.cameraX);
     std::swap(CameraY, s.cameraY);
     std::swap(CameraTargetX, s.cameraTargetX);
     std::swap(CameraTargetY, s.cameraTargetY);
     std::swap(VisibleCells, s.visibleCells);
+    checkpoint_struct lasting = LastingValues();
+    SetLastingValues(s.lasting);
+    s.lasting = lasting;
 }
 
 // Swapping twice gives everything back: the same exchange starts and ends a
@@ -88,7 +84,6 @@ static void SwapPlayState(play_state_struct& s)
     Grenades.swap(s.grenades);
     Effects.swap(s.effects);
     SwapPlayerValues(s);
-    SwapView(s);
     std::swap(CampaignStep, s.campaignStep);
     std::swap(StoreyNumber, s.storeyNumber);
     std::swap(DialogueNumber, s.dialogueNumber);

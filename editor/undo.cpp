@@ -228,28 +228,27 @@ static void PutStep(const undo_step_struct& s, bool back)
         PutMarks(back ? s.marksBefore : s.marksAfter);
 }
 
-bool UndoStep()
+// Puts the last step of `from` back (or again) and hands it to `to`.
+static bool TakeStep(std::deque<undo_step_struct>& from, std::deque<undo_step_struct>& to, bool back)
 {
     CloseEditStep();
-    if (Done.empty())
+    if (from.empty())
         return false;
-    PutStep(Done.back(), true);
-    Undone.push_back(std::move(Done.back()));
-    Done.pop_back();
+    PutStep(from.back(), back);
+    to.push_back(std::move(from.back()));
+    from.pop_back();
     Version++;
     return true;
 }
 
+bool UndoStep()
+{
+    return TakeStep(Done, Undone, true);
+}
+
 bool RedoStep()
 {
-    CloseEditStep();
-    if (Undone.empty())
-        return false;
-    PutStep(Undone.back(), false);
-    Done.push_back(std::move(Undone.back()));
-    Undone.pop_back();
-    Version++;
-    return true;
+    return TakeStep(Undone, Done, false);
 }
 
 void ForgetHistory()

@@ -2,6 +2,7 @@
 
 #include "editor/editor.h"
 #include "editor/palette.h"
+#include "editor/storey_files.h"
 #include "editor/test_run.h"
 #include "foes/effects.h"
 #include "foes/enemy_ai.h"
@@ -28,7 +29,9 @@ void PlayPrologue(float dt, float mx, float my)
     AimY = WorldY(my);
     AimCellX = CellOfCoordinate(AimX, CellWidth);
     AimCellY = CellOfCoordinate(AimY, CellHeight);
-    if (DeveloperMode && hge->Input_KeyDown('Q')) {
+    // A name typed into an editor dialog may hold a Q.
+    bool typing = WorldMode == WORLD_EDIT && FileDialog != DIALOG_NONE;
+    if (DeveloperMode && hge->Input_KeyDown('Q') && !typing) {
         SetZoom(!ZoomOn);
         BuildPalettePages();
     }
