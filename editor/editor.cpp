@@ -298,6 +298,7 @@ static void ViewKeys()
 void EditorFrame(float dt, float mx, float my)
 {
     EditorMessageTime = std::max(EditorMessageTime - dt, 0.0f);
+    ForgetHistoryOfOtherStoreys();
     if (FileDialog != DIALOG_NONE) {
         FileDialogFrame(mx, my);
         return;

@@ -54,6 +54,8 @@ static bool StepIsOpen = false;
 // Per cell: written by the open step already (allocated at the first write).
 static std::vector<char> Touched;
 static int Version = 0;
+// The storey loads the history knows of: its own, through whole steps.
+static int LoadsSeen = 0;
 
 static std::vector<placed_object_struct> PlacedObjects()
 {
@@ -161,6 +163,8 @@ void CloseEditStep()
     if (!StepIsOpen)
         return;
     StepIsOpen = false;
+    if (Open.whole)
+        LoadsSeen = LevelLoads;
     FinishFloors(Open);
     Open.objectsAfter = PlacedObjects();
     Open.startsAfter = EnemyStarts;
@@ -253,11 +257,18 @@ bool RedoStep()
 
 void ForgetHistory()
 {
+    LoadsSeen = LevelLoads;
     StepIsOpen = false;
     Done.clear();
     Undone.clear();
     Touched.clear();
     Version++;
+}
+
+void ForgetHistoryOfOtherStoreys()
+{
+    if (LevelLoads != LoadsSeen)
+        ForgetHistory();
 }
 
 int UndoStepCount()

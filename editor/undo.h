@@ -25,6 +25,9 @@ void StepKeepsLiveEnemies();
 bool UndoStep();
 bool RedoStep();
 void ForgetHistory();
+// Forgets the history when a storey has been loaded outside the editor since
+// (the campaign's next storey, the menu's fresh start after a death).
+void ForgetHistoryOfOtherStoreys();
 int UndoStepCount();
 int RedoStepCount();
 // Changes with every step kept, taken back or made again.

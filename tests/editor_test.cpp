@@ -626,6 +626,12 @@ TEST_F(ScratchStoreyFixture, F5ThenF8GivesBackTheEditedStorey)
     EXPECT_EQ(PlayerStartX, 2);
     EXPECT_EQ(LiftX, 7);
     EXPECT_EQ(LiftY, 5);
+    // The editor's own load is a step; a load elsewhere (the menu after a
+    // death) leaves nothing to take back.
+    EXPECT_EQ(UndoStepCount(), 1);
+    ASSERT_TRUE(LoadLevel("temp.lvl"));
+    FrameAt(0, 0);
+    EXPECT_EQ(UndoStepCount(), 0);
 }
 
 TEST_F(ScratchStoreyFixture, FailedSaveAndLoadAreReportedOnScreen)

@@ -16,6 +16,7 @@ const int LevelLines = 7;
 
 void (*StoreyLoadedHook)() = nullptr;
 std::string LoadedLevelName;
+int LevelLoads = 0;
 
 static std::vector<std::string> SplitLines(const std::string& text)
 {
@@ -137,6 +138,7 @@ bool LoadLevel(const std::string& name)
     if (!ReadLevelFile(ResolvePath("data/" + name)))
         return false;
     LoadedLevelName = name;
+    LevelLoads++;
     return true;
 }
 

@@ -10,6 +10,9 @@
 // or has no usable size leaves the storey as it was (false, and a line in the
 // log).
 bool LoadLevel(const std::string& name);
+// How many storeys LoadLevel has loaded so far (the editor's history holds
+// for one storey only).
+extern int LevelLoads;
 // The name the storey in play was last loaded by, or saved under in the
 // editor (empty before any load, and for a storey the editor made new).
 extern std::string LoadedLevelName;
