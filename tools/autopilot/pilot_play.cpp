@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "editor/storey_check.h"
 #include "engine/hge.h"
 #include "foes/enemies.h"
 #include "frame/modes.h"
@@ -18,7 +19,6 @@
 #include "tools/autopilot/pilot_input.h"
 #include "tools/autopilot/pilot_parts.h"
 #include "tools/autopilot/pilot_world.h"
-#include "tools/storeycheck/storey_check.h"
 #include "world/angles.h"
 #include "world/campaign.h"
 #include "world/player_state.h"
