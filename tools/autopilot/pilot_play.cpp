@@ -70,6 +70,7 @@ struct known_struct {
     int reaction = ReactionFrames;  // frames this sighting takes him to react
     float distance = 0;       // pixels from him when last seen
     float closing = 0;        // pixels a frame it came nearer, smoothed
+    int lastCame = -1000;     // the last frame it was seen coming nearer
 };
 
 struct play_memory_struct {
@@ -286,19 +287,19 @@ static bool Forgotten(const known_struct& k, int frame)
     return SeenFallen(k.id) || frame - k.lastSeen > ForgetFrames;
 }
 
+// Staff that drew nearer this lately still count as coming at him.
+static const int ComingFrames = 60;
+
 // Whether an enemy in sight comes at him, as a novice makes it out: an
 // armed one holds its weapon up (calm ones keep their hands empty), office
-// staff draw nearer, until they turn away.
-static void JudgeByEye(seen_enemy_struct* s, known_struct* k, bool sightingGoesOn)
+// staff drew nearer lately.
+static void JudgeByEye(int frame, seen_enemy_struct* s, known_struct* k, bool sightingGoesOn)
 {
     k->closing = sightingGoesOn ? 0.85f * k->closing + 0.15f * (k->distance - s->distance) : 0;
     k->distance = s->distance;
-    if (s->armed) {
-        s->alerted = Enemies[s->index].alarm >= ALARM_ALERTED;
-    } else {
-        bool coming = sightingGoesOn && k->alerted;
-        s->alerted = k->closing > 1 || (coming && k->closing > -1);
-    }
+    if (k->closing > 1)
+        k->lastCame = frame;
+    s->alerted = s->armed ? Enemies[s->index].alarm >= ALARM_ALERTED : frame - k->lastCame < ComingFrames;
 }
 
 // What he saw this frame joins what he remembers; the fallen are forgotten.
@@ -315,7 +316,7 @@ static void Remember(int frame, std::vector<seen_enemy_struct>& seen)
             k->reaction = NovicePlays() ? NoviceReactionFrames() : ReactionFrames;
         }
         if (NovicePlays())
-            JudgeByEye(&s, k, k->firstSeen < frame);
+            JudgeByEye(frame, &s, k, k->firstSeen < frame);
         k->x = s.x, k->y = s.y, k->alerted = s.alerted, k->lastSeen = frame;
     }
     std::erase_if(Memory.known, [frame](const known_struct& k) { return Forgotten(k, frame); });
