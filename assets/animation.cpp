@@ -1,5 +1,6 @@
 #include "assets/animation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -10,8 +11,13 @@ hgeAnimation::hgeAnimation(HTEXTURE texture, int frames, float fps, float x, flo
 {
     imageWidth = texture ? hge->Texture_GetWidth(texture, true) : 0;
     frameCount = frames < 1 ? 1 : frames;
+    fps = std::min(fps, MaxAnimationFps);
     secondsPerFrame = fps > 0 ? 1.0f / fps : std::numeric_limits<float>::infinity();
 }
+
+// More steps in one update would only go round the frames again; a frame of
+// weeks would otherwise keep the loop below busy for good.
+const int MaxStepsPerUpdate = 10000;
 
 void hgeAnimation::SetMode(int m)
 {
@@ -59,9 +65,13 @@ void hgeAnimation::Update(float dt)
         return;
     if (sinceLastFrame == -1.0f)
         sinceLastFrame = 0;
-    else
+    else if (!std::isnan(dt))
         sinceLastFrame += dt;
-    while (playing && sinceLastFrame >= secondsPerFrame) {
+    for (int steps = 0; playing && sinceLastFrame >= secondsPerFrame; steps++) {
+        if (steps == MaxStepsPerUpdate) {
+            sinceLastFrame = std::isfinite(sinceLastFrame) ? fmodf(sinceLastFrame, secondsPerFrame) : 0;
+            break;
+        }
         sinceLastFrame -= secondsPerFrame;
         if (currentFrame + step == frameCount) {
             switch (mode) {

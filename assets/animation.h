@@ -12,10 +12,15 @@ const int HGEANIM_NOPINGPONG = 0;
 const int HGEANIM_LOOP = 4;
 const int HGEANIM_NOLOOP = 0;
 
+// Faster than any screen shows: a faster speed read from a file is taken as
+// this one.
+const float MaxAnimationFps = 1000;
+
 class hgeAnimation : public hgeSprite {
 public:
     // (x, y, w, h) is the first frame. Fewer than one frame counts as one;
-    // an FPS of 0 or less never advances.
+    // an FPS of 0 or less never advances, one above MaxAnimationFps plays at
+    // that speed.
     hgeAnimation(HTEXTURE texture, int frames, float fps, float x, float y, float w, float h);
 
     void Play();

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 
 #include "engine/ini.h"
 #include "engine/paths.h"
@@ -85,7 +84,7 @@ static void ReadAtlasProject(const std::string& iniName)
 
 void LoadAtlasProject(const std::string& file)
 {
-    if (!std::ifstream(ResolvePath(file)))
+    if (!CanOpenForReading(ResolvePath(file)))
         return;
     ClearAtlasProject();
     hge->System_SetState(HGE_INIFILE, file.c_str());

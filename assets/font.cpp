@@ -78,9 +78,12 @@ void hgeFont::Parse(const char* filename, const char* text)
         hge->System_Log("Font %s has incorrect format.", filename);
         return;
     }
+    bool bitmapRead = false;
     for (size_t i = 1; i < lines.size(); i++) {
         const char* line = lines[i].c_str();
-        if (strncmp(line, "Bitmap", 6) == 0) {
+        // A font has one picture: a repeated Bitmap line is not loaded again.
+        if (strncmp(line, "Bitmap", 6) == 0 && !bitmapRead) {
+            bitmapRead = true;
             const char* eq = strchr(line, '=');
             std::string name = eq ? SkipSpaces(eq + 1) : "";
             while (!name.empty() && std::isspace((unsigned char)name.back()))

@@ -328,21 +328,13 @@ static void LiftTool()
     }
 }
 
-// A card that lies on the storey must be found before it is held; a storey
-// without it lets the player through as if he held it.
-static void SetCard(int k, cell_struct cell)
-{
-    CardCell[k] = cell;
-    CardHeld[k] = cell.x < 0;
-}
-
 static void CardTool()
 {
     WrapInto(&PaletteItem, CARD_COUNT);
     if (Pressed(HGEK_LBUTTON) && CellInside(AimCellX, AimCellY))
-        SetCard(PaletteItem, {AimCellX, AimCellY});
+        PlaceCard(PaletteItem, {AimCellX, AimCellY});
     if (Pressed(HGEK_RBUTTON))
-        SetCard(PaletteItem, {-1, -1});
+        PlaceCard(PaletteItem, {-1, -1});
 }
 
 static void ToolFrame()

@@ -79,3 +79,6 @@ constexpr const char* operator""_cp()
 }
 
 std::string Utf8FromCp1251(const std::string& text);
+// The same at run time, for texts read from files: a character the code page
+// lacks becomes '?'.
+std::string Cp1251FromUtf8(const std::string& text);

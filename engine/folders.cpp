@@ -28,26 +28,48 @@ static std::string PlayerDataFolder(const folder_search_struct& search)
     return "";
 }
 
-game_folders_struct FindGameFolders(const folder_search_struct& search)
+static bool SameFolder(const std::string& a, const std::string& b)
+{
+    struct stat sa, sb;
+    return stat(a.empty() ? "." : a.c_str(), &sa) == 0 && stat(b.empty() ? "." : b.c_str(), &sb) == 0 &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+static game_folders_struct Installed(const folder_search_struct& search, const std::string& shared)
 {
     game_folders_struct found;
-    found.data = found.user = search.workingFolder;
+    found.data = shared;
+    // Without a home folder there is nowhere of the player's own.
+    std::string user = PlayerDataFolder(search);
+    found.user = user.empty() ? search.workingFolder : user;
+    found.installed = true;
+    return found;
+}
+
+// A copy of the game in folder, which keeps its own files unless the folder
+// is an installed one, however it was reached (started from inside the
+// installation, or through a link).
+static game_folders_struct CopyIn(const folder_search_struct& search, const std::string& folder)
+{
+    for (const std::string& shared : search.sharedFolders)
+        if (SameFolder(folder, shared))
+            return Installed(search, shared);
+    game_folders_struct found;
+    found.data = found.user = folder;
+    return found;
+}
+
+game_folders_struct FindGameFolders(const folder_search_struct& search)
+{
     if (HoldsGameData(search.workingFolder))
-        return found;
-    if (!search.programFolder.empty() && HoldsGameData(search.programFolder)) {
-        found.data = found.user = search.programFolder;
-        return found;
-    }
-    for (const std::string& shared : search.sharedFolders) {
-        if (HoldsGameData(shared)) {
-            found.data = shared;
-            // Without a home folder there is nowhere of the player's own.
-            std::string user = PlayerDataFolder(search);
-            found.user = user.empty() ? search.workingFolder : user;
-            found.installed = true;
-            return found;
-        }
-    }
+        return CopyIn(search, search.workingFolder);
+    if (!search.programFolder.empty() && HoldsGameData(search.programFolder))
+        return CopyIn(search, search.programFolder);
+    for (const std::string& shared : search.sharedFolders)
+        if (HoldsGameData(shared))
+            return Installed(search, shared);
+    game_folders_struct found;
+    found.data = found.user = search.workingFolder;
     return found;
 }
 

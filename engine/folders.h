@@ -24,8 +24,9 @@ struct game_folders_struct {
 // The first of the working folder, the program's folder and the shared
 // folders that holds the game's data ("data/tex.png"). A game found in the
 // working folder or beside the program keeps its files where its data are,
-// as it always has; an installed one writes only into the player's data
-// folder ($XDG_DATA_HOME/quarvel, else ~/.local/share/quarvel). With no data
+// as it always has; an installed one (a shared folder, however it was
+// found) writes only into the player's data folder ($XDG_DATA_HOME/quarvel,
+// else ~/.local/share/quarvel). With no data
 // anywhere the working folder is used, and the start-up reports what is
 // missing.
 game_folders_struct FindGameFolders(const folder_search_struct& search);

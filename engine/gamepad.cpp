@@ -77,6 +77,7 @@ static void HoldPlayKeys(const pad_struct& p, bool held[HGEK_MAXKEY])
     held['R'] |= p.button[PAD_X];
     held[HGEK_SPACE] |= p.button[PAD_A];
     held[HGEK_SHIFT] |= p.button[PAD_B];
+    held['H'] |= p.button[PAD_BACK];
 }
 
 void PadKeysHeld(const pad_struct& pad, bool play, bool held[HGEK_MAXKEY])

@@ -2,20 +2,19 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
+#include <algorithm>
 #include <map>
-#include <sstream>
 
 #include "engine/paths.h"
 
-static std::string Trim(const std::string& s)
+static std::string Trim(std::string_view s)
 {
     size_t b = 0, e = s.size();
     while (b < e && std::isspace((unsigned char)s[b]))
         b++;
     while (e > b && std::isspace((unsigned char)s[e - 1]))
         e--;
-    return s.substr(b, e - b);
+    return std::string(s.substr(b, e - b));
 }
 
 static std::string Unquote(const std::string& s)
@@ -35,16 +34,17 @@ static bool SameIgnoringCase(const std::string& a, const std::string& b)
     return true;
 }
 
-IniFile ParseIni(const std::string& text)
+IniFile ParseIni(std::string_view text)
 {
     IniFile ini;
     ini.loaded = true;
-    bool bom = text.compare(0, 3, "\xEF\xBB\xBF") == 0;
-    std::istringstream in(bom ? text.substr(3) : text);
-    std::string line;
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        text.remove_prefix(3);
     IniSection* current = nullptr;
-    while (std::getline(in, line)) {
-        std::string t = Trim(line);
+    while (!text.empty()) {
+        size_t end = std::min(text.find('\n'), text.size());
+        std::string t = Trim(text.substr(0, end));
+        text.remove_prefix(std::min(end + 1, text.size()));
         if (t.empty() || t[0] == ';')
             continue;
         if (t[0] == '[') {
@@ -113,11 +113,10 @@ const IniFile& CachedIni(const std::string& path)
     if (it != cache.end())
         return it->second;
     IniFile ini;
-    std::ifstream in(ResolvePath(path), std::ios::binary);
-    if (in) {
-        std::stringstream ss;
-        ss << in.rdbuf();
-        ini = ParseIni(ss.str());
+    uint32_t size = 0;
+    if (char* text = (char*)LoadWholeFile(path, IniFileLimit, &size)) {
+        ini = ParseIni(std::string_view(text, size));
+        free(text);
     }
     return cache[path] = ini;
 }

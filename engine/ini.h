@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct IniKey {
@@ -22,7 +23,7 @@ struct IniFile {
     std::vector<IniSection> sections;
 };
 
-IniFile ParseIni(const std::string& text);
+IniFile ParseIni(std::string_view text);
 
 // Looks a key up; false when the section or key is missing.
 bool FindIniValue(const IniFile& ini, const std::string& section, const std::string& key,

@@ -9,7 +9,7 @@ const key_action_struct KeyActions[KEY_ACTION_COUNT] = {
     {"up", 'W'},           {"down", 'S'},           {"left", 'A'},          {"right", 'D'},
     {"fire", HGEK_LBUTTON}, {"strike", HGEK_RBUTTON}, {"crouch", HGEK_SHIFT}, {"reload", 'R'},
     {"longgun", '1'},      {"handgun", '2'},        {"grenade", '3'},       {"use", HGEK_SPACE},
-    {"menu", HGEK_ESCAPE}, {"screenshot", HGEK_F12},
+    {"menu", HGEK_ESCAPE}, {"screenshot", HGEK_F12}, {"hud", 'H'},
 };
 
 struct key_binding_struct {

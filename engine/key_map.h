@@ -12,7 +12,7 @@ struct key_action_struct {
     const char* name;  // as written in the settings file
     int key;           // the game's own key for it
 };
-const int KEY_ACTION_COUNT = 14;
+const int KEY_ACTION_COUNT = 15;
 extern const key_action_struct KeyActions[KEY_ACTION_COUNT];
 
 // The game key each physical key sends; 0 sends nothing.

@@ -1,15 +1,15 @@
 #include "engine/paths.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "engine/browser.h"
@@ -149,19 +149,63 @@ static bool InsideReadOnlyFolder(const std::string& path)
     return false;
 }
 
-void* LoadWholeFile(const std::string& name, uint32_t* size)
+bool IsRegularFileWithin(const std::string& path, size_t limit)
 {
-    std::ifstream in(ResolvePath(name), std::ios::binary);
-    if (!in)
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 && (uint64_t)st.st_size <= limit;
+}
+
+// Without O_NONBLOCK opening a named pipe waits for a writer.
+static int OpenForReading(const std::string& path)
+{
+    return open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+}
+
+bool CanOpenForReading(const std::string& path)
+{
+    int fd = OpenForReading(path);
+    if (fd >= 0)
+        close(fd);
+    return fd >= 0;
+}
+
+// Reads what an open file holds when it is a regular file of at most limit
+// bytes. A file that shrinks meanwhile gives what is left of it.
+static char* ReadRegularFile(int fd, size_t limit, uint32_t* size)
+{
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 || (uint64_t)st.st_size > limit)
         return nullptr;
-    std::stringstream ss;
-    ss << in.rdbuf();
-    std::string data = ss.str();
-    char* buf = (char*)malloc(data.size() + 1);
-    memcpy(buf, data.data(), data.size());
-    buf[data.size()] = 0;
+    size_t length = (size_t)st.st_size;
+    char* buf = (char*)malloc(length + 1);
+    if (!buf)
+        return nullptr;
+    size_t got = 0;
+    while (got < length) {
+        ssize_t n = read(fd, buf + got, length - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            free(buf);
+            return nullptr;
+        }
+        if (n == 0)
+            break;
+        got += (size_t)n;
+    }
+    buf[got] = 0;
     if (size)
-        *size = (uint32_t)data.size();
+        *size = (uint32_t)got;
+    return buf;
+}
+
+void* LoadWholeFile(const std::string& name, size_t limit, uint32_t* size)
+{
+    int fd = OpenForReading(ResolvePath(name));
+    if (fd < 0)
+        return nullptr;
+    char* buf = ReadRegularFile(fd, limit, size);
+    close(fd);
     return buf;
 }
 
@@ -178,13 +222,31 @@ static bool WriteAll(FILE* f, const std::string& data)
     return !stops;
 }
 
+// A new file of that name, never an existing one: whatever stands there (a
+// file left by a killed program, a link planted in its place, a named pipe)
+// is removed first, and the creation neither follows a link nor opens a
+// file that appeared meanwhile.
+static FILE* CreateTemporaryFile(const std::string& temp)
+{
+    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    int fd = open(temp.c_str(), flags, 0666);
+    if (fd < 0 && errno == EEXIST && unlink(temp.c_str()) == 0)
+        fd = open(temp.c_str(), flags, 0666);
+    if (fd < 0)
+        return nullptr;
+    FILE* f = fdopen(fd, "wb");
+    if (!f)
+        close(fd);
+    return f;
+}
+
 bool WriteWholeFile(const std::string& name, const std::string& data)
 {
     std::string path = ResolveWritePath(name);
     if (InsideReadOnlyFolder(path))
         return false;
     std::string temp = path + ".tmp";
-    FILE* f = fopen(temp.c_str(), "wb");
+    FILE* f = CreateTemporaryFile(temp);
     if (!f)
         return false;
     bool written = WriteAll(f, data);

@@ -3,6 +3,7 @@
 // "data/1.lvl" live in the same folder).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,9 +27,28 @@ std::string ResolvePathIn(const std::string& folder, const std::string& name);
 // Creates a folder and the folders above it; true when it exists afterwards.
 bool MakeFolders(const std::string& path);
 
-// The whole file in memory (with a terminating zero byte past its end), or
-// null when it cannot be read; free it with free().
-void* LoadWholeFile(const std::string& name, uint32_t* size);
+// Whether the file of a path can be opened for reading (without waiting, be
+// it a named pipe).
+bool CanOpenForReading(const std::string& path);
+
+// The largest files the game reads whole, by kind; no real file comes near.
+// A storey's largest size is its format's (see the level files).
+const size_t SaveFileLimit = 4096;             // one line of 46 characters
+const size_t KeySettingsLimit = 1 << 20;       // keys.cfg
+const size_t IniFileLimit = 16 << 20;          // the catalogues, the atlas project
+const size_t ResourceFileLimit = 16 << 20;     // what the engine reads whole: the fonts
+const size_t MediaFileLimit = 64 << 20;        // a picture or a sound
+
+// Whether a path names a regular file of at most limit bytes: what a
+// decoder that opens the file itself may be given (a named pipe would hold
+// it up, an endless device or a huge file would fill the memory).
+bool IsRegularFileWithin(const std::string& path, size_t limit);
+
+// The whole file in memory (with a terminating zero byte past its end), read
+// at once, or null when it cannot be read: missing, not a regular file (a
+// folder, a device, a named pipe, which is never waited for), larger than
+// limit bytes, or too large for the memory left. Free it with free().
+void* LoadWholeFile(const std::string& name, size_t limit, uint32_t* size);
 
 // Writes a whole file so that the old one is never lost: the data go to a
 // temporary file in the same folder, are flushed to the disk, and the

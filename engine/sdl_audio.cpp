@@ -42,6 +42,8 @@ void SdlEngine::ShutdownAudio()
 
 static bool FileExists(const std::string& path)
 {
+    if (!IsRegularFileWithin(path, MediaFileLimit))
+        return false;
     SDL_RWops* f = SDL_RWFromFile(path.c_str(), "rb");
     if (!f)
         return false;

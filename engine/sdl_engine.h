@@ -22,6 +22,7 @@ struct EngineTexture {
     std::string path;
     bool undecoded = false;  // only the size is known yet; decoded at the latest when first drawn
     bool broken = false;     // the file could not be decoded after all
+    int scaleMode = -1;      // the SDL_ScaleMode last set, -1 before the first drawing
 };
 
 struct EngineSound {
@@ -161,6 +162,7 @@ public:
     EngineTexture* FindTexture(HTEXTURE tex);
     HTEXTURE AddTexture(SDL_Texture* texture, int w, int h, bool isTarget);
     void SetDrawBlend(int blend);
+    void SetScaleMode(EngineTexture* t, int mode);
     void DecodeTexture(EngineTexture* t);
     bool DecodeOneTexture();  // false when none is left
 

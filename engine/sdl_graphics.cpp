@@ -268,17 +268,33 @@ static void BleedColourIntoTransparentPixels(SDL_Surface* s)
     }
 }
 
-// Sprites share atlas textures with a transparent gutter between them. In
-// the browser (WebGL) a filtered sample at a sprite's edge mixes in that
-// gutter, and the darkness cells, drawn at the camera's fractional offset,
-// get see-through rims: thin lines along every wall beneath them. Nearest
-// texels there give the picture the desktop runner draws.
-static SDL_ScaleMode TextureScaleMode()
+// Sprites share atlas textures with a transparent gutter between them. A
+// filtered sample at a sprite's edge mixes in that gutter: a darkness square
+// or a wall drawn pixel for pixel gets a see-through rim, and thin lines run
+// along the cell edges through the dark. A quad that maps its texels one to
+// one onto the picture, upright or turned by quarters, is therefore drawn
+// with the nearest texel; a sprite turned at any other angle or scaled is
+// filtered. In the browser (WebGL) every texture samples the nearest texel.
+static bool TexelForPixel(const hgeQuad* q, int texWidth, int texHeight)
+{
+    for (int i = 0; i < 4; i++) {
+        const hgeVertex &a = q->v[i], &b = q->v[(i + 1) % 4];
+        float dx = b.x - a.x, dy = b.y - a.y;
+        float texels = std::hypot((b.tx - a.tx) * texWidth, (b.ty - a.ty) * texHeight);
+        if ((dx != 0 && dy != 0) || std::fabs(std::fabs(dx + dy) - texels) > 0.01f)
+            return false;
+    }
+    return true;
+}
+
+static SDL_ScaleMode QuadScaleMode(const hgeQuad* q, const EngineTexture* t)
 {
 #ifdef __EMSCRIPTEN__
+    (void)q;
+    (void)t;
     return SDL_ScaleModeNearest;
 #else
-    return SDL_ScaleModeLinear;
+    return TexelForPixel(q, t->width, t->height) ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
 #endif
 }
 
@@ -304,7 +320,6 @@ static SDL_Texture* DecodeTextureFile(SdlEngine* e, const std::string& path, int
         return nullptr;
     }
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-    SDL_SetTextureScaleMode(texture, TextureScaleMode());
     return texture;
 }
 
@@ -332,6 +347,10 @@ HTEXTURE SdlEngine::Texture_Load(const char* filename, uint32_t size, bool mipma
     if (!renderer || !filename)
         return 0;
     std::string path = ResolvePath(filename);
+    if (!IsRegularFileWithin(path, MediaFileLimit)) {
+        System_Log("Can't load texture %s: no such plain file, or larger than a picture can be", path.c_str());
+        return 0;
+    }
     int w = 0, h = 0;
     if (DecodeTexturesLater && ReadPngSize(path, &w, &h)) {
         HTEXTURE tex = AddTexture(nullptr, w, h, false);
@@ -468,6 +487,17 @@ void SdlEngine::Gfx_RenderLine(float x1, float y1, float x2, float y2, uint32_t 
     SDL_RenderDrawLineF(renderer, x1, y1, x2, y2);
 }
 
+// The scale mode is a texture's own: quads already queued with the old one
+// are drawn first.
+void SdlEngine::SetScaleMode(EngineTexture* t, int mode)
+{
+    if (t->scaleMode == mode)
+        return;
+    SDL_RenderFlush(renderer);
+    SDL_SetTextureScaleMode(t->texture, (SDL_ScaleMode)mode);
+    t->scaleMode = mode;
+}
+
 void SdlEngine::Gfx_RenderQuad(const hgeQuad* quad)
 {
     if (!renderer || !quad)
@@ -486,9 +516,11 @@ void SdlEngine::Gfx_RenderQuad(const hgeQuad* quad)
     if (t && t->broken)
         return;
     SDL_BlendMode mode = (quad->blend & BLEND_ALPHABLEND) ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_ADD;
-    if (t)
+    if (t) {
         SDL_SetTextureBlendMode(t->texture, mode);
-    else
+        if (!t->isTarget)
+            SetScaleMode(t, QuadScaleMode(quad, t));
+    } else
         SDL_SetRenderDrawBlendMode(renderer, mode);
     SDL_RenderGeometry(renderer, t ? t->texture : nullptr, v, 4, indices, 6);
 }

@@ -73,9 +73,13 @@ void SdlEngine::LoadKeySettings()
 {
     const char* name = "keys.cfg";
     uint32_t size = 0;
-    char* text = (char*)LoadWholeFile(name, &size);
-    if (!text)
+    char* text = (char*)LoadWholeFile(name, KeySettingsLimit, &size);
+    if (!text) {
+        if (CanOpenForReading(ResolvePath(name)))
+            System_Log("Can't read %s (not a plain file, or too large); the game's own keys are used",
+                       ResolvePath(name).c_str());
         return;
+    }
     std::vector<std::string> problems;
     keyMap = ParseKeySettings(std::string(text, size), &problems);
     free(text);

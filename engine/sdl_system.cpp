@@ -388,7 +388,7 @@ int SdlEngine::System_GetStateInt(hgeIntState state)
 
 void* SdlEngine::Resource_Load(const char* filename, uint32_t* size)
 {
-    return LoadWholeFile(filename, size);
+    return LoadWholeFile(filename, ResourceFileLimit, size);
 }
 
 void SdlEngine::Resource_Free(void* resource)

@@ -12,10 +12,10 @@
 #include "frame/resources.h"
 #include "player/body.h"
 #include "player/movement.h"
+#include "world/angles.h"
 #include "world/player_state.h"
 #include "world/storey.h"
 
-const float Pi = (float)M_PI;
 
 // Heights, in the unit of an object type's "Size".
 const float BulletCeiling = 120;        // a bullet above this flies away unseen
@@ -74,11 +74,20 @@ static const enemy_gun_struct EnemyGuns[WEAPON_RIFLE + 1] = {
     {SND_RIFLE_FIRE, 1, 0.1f, false},
 };
 
+static bool UnusableWeaponReported = false;
+
+void ForgetUnusableWeaponReport()
+{
+    UnusableWeaponReported = false;
+}
+
 static void FireEnemyGun(enemy_struct& e, float slope)
 {
     int w = e.weapon;
     if (w < WEAPON_REVOLVER || w > WEAPON_RIFLE) {
-        hge->System_MessageBox("Противники не могут атаковать таким оружием"_cp, "Error", MB_OK | MB_ICONERROR);
+        if (!UnusableWeaponReported)
+            hge->System_MessageBox("Противники не могут атаковать таким оружием"_cp, "Error", MB_OK | MB_ICONERROR);
+        UnusableWeaponReported = true;
         // No firing animation plays that the enemy could wait for, so it
         // rests as after a shot instead.
         e.state = ES_IDLE;
@@ -131,12 +140,6 @@ struct bullet_struct {
     int prevX, prevY;    // the cell of the step before
     float delay;         // of the next impact's effect
 };
-
-// The cell of a point; left of or above the grid reads as outside.
-static int CellOf(float p, int size)
-{
-    return p < 0 ? -1 : (int)p / size;
-}
 
 // Enemies near enough to the firing line to be hit somewhere along it.
 static void FindCandidates(const bullet_struct& b, std::vector<int>* out)
@@ -261,7 +264,7 @@ void FireShot(float x, float y, float angle, int power, float height, float slop
 {
     if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(angle))
         return;
-    bullet_struct b = {x, y, angle, power, height, x, y, CellOf(x, CellWidth), CellOf(y, CellHeight), 0, 0, 0};
+    bullet_struct b = {x, y, angle, power, height, x, y, CellOrOutside(x, CellWidth), CellOrOutside(y, CellHeight), 0, 0, 0};
     float dx = cosf(angle) * CellWidth, dy = sinf(angle) * CellHeight;
     float climb = slope * CellWidth;
     std::vector<int> candidates;
@@ -271,8 +274,8 @@ void FireShot(float x, float y, float angle, int power, float height, float slop
         b.prevX = b.cx, b.prevY = b.cy;
         b.bx += dx;
         b.by += dy;
-        b.cx = CellOf(b.bx, CellWidth);
-        b.cy = CellOf(b.by, CellHeight);
+        b.cx = CellOrOutside(b.bx, CellWidth);
+        b.cy = CellOrOutside(b.by, CellHeight);
         b.height += climb;
         if (!CellInside(b.cx, b.cy) || b.height > BulletCeiling)
             return;

@@ -21,3 +21,8 @@ void KillEnemy(int i);
 void StrikeStep(int i);
 void AimStep(int i, float dt);
 void RecoverStep(int i);
+
+// An enemy holding a weapon that cannot fire (only a hand-made storey gives
+// one) is named in an error box once per storey; a storey load calls this
+// so that the next storey's may be named again.
+void ForgetUnusableWeaponReport();

@@ -4,6 +4,7 @@
 
 #include "frame/program.h"
 #include "frame/resources.h"
+#include "world/angles.h"
 #include "world/storey.h"
 
 std::vector<effect_struct> Effects;
@@ -18,7 +19,7 @@ void SpawnEffect(float x, float y, float angle, float delay, int kind)
     e.y = y;
     e.angle = angle;
     e.delay = delay;
-    e.cell = CellIndex((int)x / CellWidth, (int)y / CellHeight);
+    e.cell = CellIndex(CellTowardZero(x, CellWidth), CellTowardZero(y, CellHeight));
     e.anim.reset(CopyAnimation(Sprites[kind]));
     Effects.push_back(std::move(e));
 }
@@ -31,7 +32,7 @@ void SpawnDebris(const object_struct& o, float scatter, float delay)
         for (int j = 0; j < h; j++) {
             float x = (o.cell_x + 0.5f + i) * CellWidth + hge->Random_Float(-scatter, scatter);
             float y = (o.cell_y + 0.5f + j) * CellHeight + hge->Random_Float(-scatter, scatter);
-            float angle = hge->Random_Float(0, 2 * (float)M_PI);
+            float angle = hge->Random_Float(0, 2 * Pi);
             SpawnEffect(x, y, angle, delay + hge->Random_Float(0, 0.1f), SPR_DEBRIS);
         }
     }

@@ -4,6 +4,7 @@
 
 #include "assets/character_sets.h"
 #include "frame/program.h"
+#include "world/angles.h"
 #include "world/storey.h"
 
 std::vector<enemy_struct> Enemies;
@@ -21,7 +22,7 @@ void CreateEnemy(int cellX, int cellY, int lives, int alarm, int weapon, int leg
     e.health = lives;
     e.x = (cellX + 0.5f) * CellWidth;
     e.y = (cellY + 0.5f) * CellHeight;
-    e.angle = hge->Random_Float(-(float)M_PI, (float)M_PI);
+    e.angle = hge->Random_Float(-Pi, Pi);
     e.target_angle = e.angle;
     e.cell_x = e.target_x = cellX;
     e.cell_y = e.target_y = cellY;

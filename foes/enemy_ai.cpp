@@ -11,10 +11,10 @@
 #include "frame/program.h"
 #include "player/doors.h"
 #include "player/movement.h"
+#include "world/angles.h"
 #include "world/player_state.h"
 #include "world/storey.h"
 
-const float Pi = (float)M_PI;
 const float FacingTolerance = 0.1f;  // radians: close enough to stop turning
 const float AimTolerance = 0.2f;     // radians: close enough to aim without turning first
 
@@ -217,8 +217,8 @@ static void WalkStep(int i, float dt)
     e.y += sinf(e.target_angle) * ENEMY_WALK_SPEED * dt;
     // A long frame can carry the body off the grid before the frame test
     // below brings it back; its cell stays on the grid all the same.
-    e.cell_x = std::clamp((int)(e.x / CellWidth), 0, LevelWidth - 1);
-    e.cell_y = std::clamp((int)(e.y / CellHeight), 0, LevelHeight - 1);
+    e.cell_x = CellOnGrid(e.x, CellWidth, LevelWidth);
+    e.cell_y = CellOnGrid(e.y, CellHeight, LevelHeight);
     PushOutOfBlockedCells(&e.x, &e.y, man_radius);
     if (fabsf(e.x - x0) < 10 * dt && fabsf(e.y - y0) < 10 * dt)
         EnemyDecide(i);  // stuck

@@ -19,7 +19,6 @@ const float LaunchSpeed = 200.0f;
 const float FuseSeconds = 4.0f;
 const int ShrapnelRings = 2;
 const int TracesPerRing = 14;
-const float Pi = (float)M_PI;
 
 static void SetVelocity(grenade_struct& g, float speed)
 {
@@ -32,7 +31,7 @@ void ThrowGrenade(float x, float y, float tx, float ty)
     grenade_struct g{};
     g.x = x;
     g.y = y;
-    g.cell = CellIndex((int)x / CellWidth, (int)y / CellHeight);
+    g.cell = CellIndex(CellTowardZero(x, CellWidth), CellTowardZero(y, CellHeight));
     float d = hypotf(tx - x, ty - y);
     // A throw at its own start point has no direction and no arc: it goes
     // along +x and lands a pixel away.
@@ -162,10 +161,10 @@ static void Explode(float x, float y)
 // Moves a grenade one frame; false when it has left the storey.
 static bool Fly(grenade_struct& g, float dt)
 {
-    int oldColumn = (int)g.x / CellWidth, oldRow = (int)g.y / CellHeight;
+    int oldColumn = CellTowardZero(g.x, CellWidth), oldRow = CellTowardZero(g.y, CellHeight);
     g.x += g.vx * dt;
     g.y += g.vy * dt;
-    int column = (int)g.x / CellWidth, row = (int)g.y / CellHeight;
+    int column = CellTowardZero(g.x, CellWidth), row = CellTowardZero(g.y, CellHeight);
     g.rotation += g.spin * dt;
     if (!CellInside(column, row))
         return false;

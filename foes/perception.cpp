@@ -12,7 +12,6 @@
 #include "world/player_state.h"
 #include "world/storey.h"
 
-const float Pi = (float)M_PI;
 const int HearingBandSq = 900;  // squared cells: a shot is heard 30 columns or rows away
 
 // How one stimulus changes the alarm in one band: it is set to, or raised
@@ -26,19 +25,19 @@ struct alarm_rule_struct {
     int lo, hi;
 };
 
-constexpr alarm_rule_struct Keep()
+static constexpr alarm_rule_struct AlarmKept()
 {
     return {ALARM_KEEP, 0, 1, 0};
 }
-constexpr alarm_rule_struct Set(int amount, int lo = 1, int hi = 0)
+static constexpr alarm_rule_struct AlarmSetTo(int amount, int lo = 1, int hi = 0)
 {
     return {ALARM_SET, amount, lo, hi};
 }
-constexpr alarm_rule_struct Add(int amount, int lo = 1, int hi = 0)
+static constexpr alarm_rule_struct AlarmRaisedBy(int amount, int lo = 1, int hi = 0)
 {
     return {ALARM_ADD, amount, lo, hi};
 }
-constexpr alarm_rule_struct OneInSix()
+static constexpr alarm_rule_struct AlarmRaisedOneInSix()
 {
     return {ALARM_ONE_IN_SIX, 1, 1, 0};
 }
@@ -47,11 +46,19 @@ enum { ROW_STRUCK_WEAK, ROW_STRUCK, ROW_COMRADE, ROW_HEARD, ROW_SAW, ALARM_ROWS 
 
 // Columns: unarmed calm, alerted, panicked; armed calm, alerted, panicked.
 static const alarm_rule_struct AlarmRules[ALARM_ROWS][6] = {
-    {Set(20, 1, 3), Set(18, 1, 3), OneInSix(), Set(18, 1, 4), Set(18, 1, 4), Add(1)},  // struck, health below 4
-    {Add(0, 5, 10), Add(0, 1, 3), Add(1), Set(10, 1, 3), Add(1), Keep()},             // struck
-    {Set(10), Add(5, 1, 3), Add(1), Set(10, 1, 5), Add(1), Add(1)},                    // a comrade died
-    {Add(0, 1, 2), Add(0, 0, 3), Keep(), Add(0, 1, 5), Keep(), Keep()},                // heard a shot
-    {Add(10), Add(0, 1, 5), OneInSix(), Set(10), Keep(), Keep()},                      // saw a shot
+    // struck, health below 4
+    {AlarmSetTo(20, 1, 3), AlarmSetTo(18, 1, 3), AlarmRaisedOneInSix(), AlarmSetTo(18, 1, 4), AlarmSetTo(18, 1, 4),
+     AlarmRaisedBy(1)},
+    // struck
+    {AlarmRaisedBy(0, 5, 10), AlarmRaisedBy(0, 1, 3), AlarmRaisedBy(1), AlarmSetTo(10, 1, 3), AlarmRaisedBy(1),
+     AlarmKept()},
+    // a comrade died
+    {AlarmSetTo(10), AlarmRaisedBy(5, 1, 3), AlarmRaisedBy(1), AlarmSetTo(10, 1, 5), AlarmRaisedBy(1),
+     AlarmRaisedBy(1)},
+    // heard a shot
+    {AlarmRaisedBy(0, 1, 2), AlarmRaisedBy(0, 0, 3), AlarmKept(), AlarmRaisedBy(0, 1, 5), AlarmKept(), AlarmKept()},
+    // saw a shot
+    {AlarmRaisedBy(10), AlarmRaisedBy(0, 1, 5), AlarmRaisedOneInSix(), AlarmSetTo(10), AlarmKept(), AlarmKept()},
 };
 
 static int AlarmBand(int alarm)
@@ -70,8 +77,8 @@ static int AlarmRow(const enemy_struct& e, int stimulus)
     return -1;
 }
 
-// A panicked enemy keeps gaining alarm; it stops at the field's limit
-// rather than turning calm.
+// Every change of an enemy's alarm goes through here. A panicked enemy keeps
+// gaining alarm; it stops at the field's limit rather than turning calm.
 static void SetAlarm(enemy_struct& e, int alarm)
 {
     e.alarm = (int16_t)(alarm > SHRT_MAX ? SHRT_MAX : alarm);
@@ -175,7 +182,7 @@ void AlarmComrades(int i)
 static bool GrenadeSeenFrom(int x, int y)
 {
     for (const grenade_struct& g : Grenades)
-        if (LineOfSight(x, y, (int)g.x / CellWidth, (int)g.y / CellHeight))
+        if (LineOfSight(x, y, CellTowardZero(g.x, CellWidth), CellTowardZero(g.y, CellHeight)))
             return true;
     return false;
 }
@@ -187,9 +194,9 @@ bool NoticeGrenade(int i)
         return false;
     bool armed = e.weapon != WEAPON_NONE;
     if (e.alarm < (armed ? ALARM_ALERTED : ALARM_PANICKED))
-        e.alarm = ALARM_PANICKED + 1;
+        SetAlarm(e, ALARM_PANICKED + 1);
     else if (armed && e.alarm < ALARM_PANICKED)
-        e.alarm = (int16_t)(18 + hge->Random_Int(1, 3));
+        SetAlarm(e, 18 + hge->Random_Int(1, 3));
     return true;
 }
 
@@ -203,11 +210,11 @@ static void AlarmedByArmedPlayer(enemy_struct& e)
 {
     if (e.weapon == WEAPON_NONE) {
         if (e.alarm < ALARM_ALERTED)
-            e.alarm = ALARM_ALERTED;
+            SetAlarm(e, ALARM_ALERTED);
         else if (e.alarm < ALARM_PANICKED && hge->Random_Int(0, 5) == 0)
-            e.alarm++;
+            SetAlarm(e, e.alarm + 1);
     } else if (e.alarm < ALARM_ALERTED) {
-        e.alarm = (int16_t)(e.alarm + hge->Random_Int(1, 5));
+        SetAlarm(e, e.alarm + hge->Random_Int(1, 5));
     }
 }
 
@@ -225,5 +232,5 @@ void NoticeLight(int i)
     // An unarmed enemy calms down more slowly than an armed one.
     int odds = e.weapon == WEAPON_NONE ? 50 : 15;
     if (e.alarm >= ALARM_ALERTED && hge->Random_Int(0, odds) == 0)
-        e.alarm--;
+        SetAlarm(e, e.alarm - 1);
 }

@@ -1,10 +1,12 @@
 #include "frame/hooks.h"
 
+#include "foes/combat.h"
 #include "foes/effects.h"
 #include "foes/enemies.h"
 #include "foes/grenades.h"
 #include "player/body.h"
 #include "player/movement.h"
+#include "screens/hurt_flash.h"
 #include "world/campaign.h"
 #include "world/level_file.h"
 #include "world/storey.h"
@@ -18,19 +20,28 @@ static void StartLoadedStorey()
     Grenades.clear();
     Enemies.clear();
     Corpses.clear();
+    ForgetUnusableWeaponReport();
     for (const enemy_start_struct& s : EnemyStarts)
         CreateEnemy(s.cell_x, s.cell_y, s.lives, s.alarm, s.weapon, s.legs_set, s.hands_set, s.head_set);
     PlayerX = (float)(PlayerStartX * CellWidth);
     PlayerY = (float)(PlayerStartY * CellHeight);
     // Until the first frame finds it, the player's cell is his start cell,
     // not where he stood in the previous storey (the lift tests it).
-    PlayerCellX = (int)PlayerX / CellWidth;
-    PlayerCellY = (int)PlayerY / CellHeight;
+    PlayerCellX = CellTowardZero(PlayerX, CellWidth);
+    PlayerCellY = CellTowardZero(PlayerY, CellHeight);
     GivePlayerFreshAnimations();
+    ForgetHurt();
+}
+
+// A campaign step may also restore the health of a checkpoint.
+static void AfterCampaignStep()
+{
+    GivePlayerFreshAnimations();
+    ForgetHurt();
 }
 
 void InstallGameHooks()
 {
     StoreyLoadedHook = StartLoadedStorey;
-    CampaignStepHook = GivePlayerFreshAnimations;
+    CampaignStepHook = AfterCampaignStep;
 }

@@ -1,5 +1,6 @@
 #include "frame/play_frame.h"
 
+#include "assets/music.h"
 #include "editor/editor.h"
 #include "editor/palette.h"
 #include "foes/effects.h"
@@ -8,11 +9,14 @@
 #include "frame/modes.h"
 #include "frame/program.h"
 #include "frame/resources.h"
+#include "frame/settings.h"
 #include "player/body.h"
 #include "player/doors.h"
 #include "player/movement.h"
 #include "player/sight.h"
 #include "player/weapons.h"
+#include "screens/hurt_flash.h"
+#include "screens/status_strip.h"
 #include "screens/world_draw.h"
 #include "world/player_state.h"
 #include "world/storey.h"
@@ -55,12 +59,22 @@ static bool HandleEscape()
     return false;
 }
 
+// The status strip is shown or hidden for good: the choice is kept.
+static void ToggleStatusStrip()
+{
+    if (!hge->Input_KeyDown('H'))
+        return;
+    StatusStripOn = !StatusStripOn;
+    WriteSettings();
+}
+
 void ActionFrame(float dt)
 {
     if (!DeveloperMode)
-        KeepMusicPlaying(SND_GAME_MUSIC);
+        KeepMusicPlaying(Sounds[SND_GAME_MUSIC]);
     if (!HandleEscape())
         return;
+    ToggleStatusStrip();
     CheckPlayerDeath();
     if (!Dead) {
         MovePlayer(dt);
@@ -80,4 +94,5 @@ void ActionFrame(float dt)
         ChoosePlayerAnimations();
     UpdatePlayerBody(dt);
     UpdateEffects(dt);
+    UpdateHurtFlash(dt);
 }

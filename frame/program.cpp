@@ -4,7 +4,7 @@
 #include "frame/dispatch.h"
 #include "frame/modes.h"
 #include "frame/resources.h"
-#include "world/campaign.h"
+#include "screens/menu.h"
 
 HGE* hge = nullptr;
 void (*ProgramEndHook)() = nullptr;
@@ -67,6 +67,5 @@ bool GfxRestoreFunc()
 
 bool ExitFunc()
 {
-    WriteSaveFile();
-    return true;
+    return LeaveAfterSaving();
 }

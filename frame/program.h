@@ -18,7 +18,7 @@ void Cleanup();
 bool FocusLostFunc();
 bool GfxRestoreFunc();
 // The window is being closed: the save file is written, and the engine may
-// close.
+// close; when it cannot be written the menu says so first (LeaveAfterSaving).
 bool ExitFunc();
 
 // Called after the frame loop ends and before Cleanup; the headless runner

@@ -1,6 +1,6 @@
 #include "frame/resources.h"
+#include "frame/settings.h"
 
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,9 +31,7 @@ hgeFont* SpeakerFontA = nullptr;
 hgeFont* SpeakerFontB = nullptr;
 hgeFont* ShopFont = nullptr;
 HEFFECT Sounds[SOUND_COUNT] = {};
-bool MusicOn = true;
 bool SoundOn = true;
-HCHANNEL MusicChannel = 0;
 HTARGET WorldTarget = 0;
 hgeSprite* WorldTargetSprite = nullptr;
 
@@ -139,17 +137,6 @@ void PlayRandomSound(int first, int count)
         PlaySound(first + hge->Random_Int(0, count - 1));
 }
 
-void StartMusic(int sound)
-{
-    MusicChannel = hge->Effect_PlayEx(Sounds[sound], 100, 0, 1.0f, true);
-}
-
-void KeepMusicPlaying(int sound)
-{
-    if (!hge->Channel_IsPlaying(MusicChannel) && MusicOn)
-        StartMusic(sound);
-}
-
 void LoadSounds(int first, int last)
 {
     for (int i = first; i <= last; i++)
@@ -231,7 +218,7 @@ static bool GameDataPresent()
 static void ChooseStartMode()
 {
     // The marker belongs to the working folder, wherever the game's data are.
-    DeveloperMode = (bool)std::ifstream(ResolvePathIn("", "kresk"));
+    DeveloperMode = CanOpenForReading(ResolvePathIn("", "kresk"));
     if (DeveloperMode) {
         GameMode = MODE_GAME;
         GameStage = STAGE_PLAY;
@@ -266,6 +253,7 @@ bool LoadResources()
     HudFont->SetColor(0xFFFF2222);
     CheckNumberCode();
     ReadSaveFile();
+    ReadSettings();
     ChooseStartMode();
     CampaignStep = 0;
     StartFrontScreens();

@@ -124,19 +124,13 @@ enum {
 extern const char* const SoundFiles[SOUND_COUNT];
 extern HEFFECT Sounds[SOUND_COUNT];
 
-extern bool MusicOn;          // music may play; changed only by the main menu
-extern bool SoundOn;          // sound effects may play; changed only by the main menu
-extern HCHANNEL MusicChannel; // the music track last started
+extern bool SoundOn;  // sound effects may play; changed only by the main menu
 
 // Plays a sound effect once, when sound effects are on.
 void PlaySound(int sound);
 // Plays one of count sounds from first on, chosen at random, when sound
 // effects are on.
 void PlayRandomSound(int first, int count);
-// Starts a music track looping on MusicChannel (the caller checks MusicOn).
-void StartMusic(int sound);
-// Starts the track when music is on and the last one has fallen silent.
-void KeepMusicPlaying(int sound);
 
 extern HTARGET WorldTarget;            // the play stage is drawn here, screen sized
 extern hgeSprite* WorldTargetSprite;   // covers WorldTarget's texture

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "assets/character_sets.h"
+#include "assets/music.h"
 #include "frame/modes.h"
 #include "frame/program.h"
 #include "frame/resources.h"
@@ -52,9 +53,12 @@ void CheckPlayerDeath()
         return;
     if (MusicOn) {
         hge->Channel_Stop(MusicChannel);
-        StartMusic(SND_MENU_MUSIC);
+        StartMusic(Sounds[SND_MENU_MUSIC]);
     }
     Dead = 1;
+    // Only live frames clear the noise flag: a shot of his last live frame
+    // would otherwise be heard for as long as he lies there.
+    ShotNoise = 0;
     PlayerHandsAnim.reset(PlayOnceCopy(HandsDeadAnimation(PlayerHandsSet())));
     PlayerHeadAnim.reset(PlayOnceCopy(HeadAnimation(PlayerHeadSet(), HEAD_DEAD)));
     PlayerLegsAnim.reset(PlayOnceCopy(LegsAnimation(0, LEGS_DEAD)));

@@ -1,5 +1,6 @@
 #include "player/doors.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include "frame/program.h"
@@ -88,6 +89,34 @@ void PlayerHoldsDoor()
         HoldDoor(d);
 }
 
+static bool PushingLockedDoor = false;
+
+// A closed door in the cell just beyond the player's body along one axis of
+// the way he walks, that he may not open.
+static bool LockedDoorBeyond(float dx, float dy)
+{
+    float reach = man_radius + 2;
+    int x = CellOfCoordinate(PlayerX + dx * reach, CellWidth), y = CellOfCoordinate(PlayerY + dy * reach, CellHeight);
+    if (!CellInside(x, y))
+        return false;
+    int o = ObjectMap[CellIndex(x, y)];
+    return o >= 0 && Objects[o].is_door && Objects[o].door_state < DOOR_OPEN &&
+           !PlayerCanOpen(ObjectTypeOf(Objects[o]).name);
+}
+
+// A diagonal push is tested along both its axes, since the door may lie on
+// either side of the corner he is stuck in.
+void NoticeDoorPush(bool pushing, float direction)
+{
+    float dx = cosf(direction), dy = sinf(direction);
+    const float along = 0.3f;
+    bool locked = pushing && ((fabsf(dx) > along && LockedDoorBeyond(dx > 0 ? 1 : -1, 0)) ||
+                              (fabsf(dy) > along && LockedDoorBeyond(0, dy > 0 ? 1 : -1)));
+    if (locked && !PushingLockedDoor)
+        PlaySound(SND_ERROR);
+    PushingLockedDoor = locked;
+}
+
 void PickUpCards()
 {
     for (int k = 0; k < CARD_COUNT; k++) {
@@ -95,6 +124,7 @@ void PickUpCards()
         if (c.x >= 0 && std::abs(c.x - PlayerCellX) <= 1 && std::abs(c.y - PlayerCellY) <= 1) {
             c = {-1, -1};
             CardHeld[k] = 1;
+            CardPickedUp[k] = 1;
         }
     }
 }

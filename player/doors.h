@@ -16,6 +16,9 @@ void UpdateDoors(float dt);
 bool PlayerCanOpen(const std::string& doorType);
 // The player holds the door of the zone he stands in, if he may open it.
 void PlayerHoldsDoor();
+// Called every live frame: pushing (walking without moving) against a door
+// he may not open plays the error sound once per push.
+void NoticeDoorPush(bool pushing, float direction);
 // Cards within one cell of the player are taken.
 void PickUpCards();
 

@@ -6,6 +6,7 @@
 #include "engine/cp1251.h"
 #include "world/angles.h"
 #include "frame/program.h"
+#include "player/doors.h"
 #include "world/player_state.h"
 #include "world/storey.h"
 
@@ -19,7 +20,6 @@ float AimX = 0, AimY = 0;
 int AimCellX = 0, AimCellY = 0;
 cell_rect_struct VisibleCells = {0, 0, 0, 0};
 
-const float Pi = (float)M_PI;
 
 static float WrapAngle(float a)
 {
@@ -81,19 +81,21 @@ float MovementSpeed(float facing, float direction, bool crouching)
     return crouching ? 60.0f : 120.0f;
 }
 
-static void Walk(float dt)
+// Moves the player by the keys held; false when none is, else the direction
+// he walks in.
+static bool Walk(float dt, float* dir)
 {
-    float dir;
     bool moving = MovementDirection(hge->Input_GetKeyState('W'), hge->Input_GetKeyState('A'),
-                                    hge->Input_GetKeyState('S'), hge->Input_GetKeyState('D'), &dir);
+                                    hge->Input_GetKeyState('S'), hge->Input_GetKeyState('D'), dir);
     if (!moving) {
         PoseCode = 0;
-        return;
+        return false;
     }
-    float speed = MovementSpeed(PlayerAngle, dir, Crouching);
-    PlayerX += cosf(dir) * dt * speed;
-    PlayerY += sinf(dir) * dt * speed;
-    PoseCode = fabsf(FacingDifference(PlayerAngle, dir)) < Pi / 2 ? 1 : 2;
+    float speed = MovementSpeed(PlayerAngle, *dir, Crouching);
+    PlayerX += cosf(*dir) * dt * speed;
+    PlayerY += sinf(*dir) * dt * speed;
+    PoseCode = fabsf(FacingDifference(PlayerAngle, *dir)) < Pi / 2 ? 1 : 2;
+    return true;
 }
 
 static bool Blocked(int cx, int cy)
@@ -147,14 +149,16 @@ void MovePlayer(float dt)
 {
     UpdateCamera();
     TurnToAim(dt);
-    float x0 = PlayerX, y0 = PlayerY;
-    Walk(dt);
+    float x0 = PlayerX, y0 = PlayerY, dir = 0;
+    bool moving = Walk(dt, &dir);
     PlayerX = std::clamp(PlayerX, man_radius, LevelWidth * CellWidth - man_radius);
     PlayerY = std::clamp(PlayerY, man_radius, LevelHeight * CellHeight - man_radius);
     PushOutOfBlockedCells(&PlayerX, &PlayerY, man_radius);
     // Pressing into a wall shows the idle pose.
-    if (fabsf(PlayerX - x0) < 10 * dt && fabsf(PlayerY - y0) < 10 * dt)
+    bool stuck = fabsf(PlayerX - x0) < 10 * dt && fabsf(PlayerY - y0) < 10 * dt;
+    if (stuck)
         PoseCode = 0;
+    NoticeDoorPush(moving && stuck, dir);
 }
 
 void TakeStance()

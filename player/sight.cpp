@@ -27,10 +27,10 @@ static void FadeLightMap()
 
 static void FindVisibleCells()
 {
-    VisibleCells.MinCol = std::max(0, (int)(CameraX - ViewCentre.x) / CellWidth - 3);
-    VisibleCells.MaxCol = std::min(LevelWidth - 1, (int)(CameraX + ViewCentre.x) / CellWidth + 3);
-    VisibleCells.MinRow = std::max(0, (int)(CameraY - ViewCentre.y) / CellHeight - 3);
-    VisibleCells.MaxRow = std::min(LevelHeight - 1, (int)(CameraY + ViewCentre.y) / CellHeight + 3);
+    VisibleCells.MinCol = std::max(0, CellTowardZero(CameraX - ViewCentre.x, CellWidth) - 3);
+    VisibleCells.MaxCol = std::min(LevelWidth - 1, CellTowardZero(CameraX + ViewCentre.x, CellWidth) + 3);
+    VisibleCells.MinRow = std::max(0, CellTowardZero(CameraY - ViewCentre.y, CellHeight) - 3);
+    VisibleCells.MaxRow = std::min(LevelHeight - 1, CellTowardZero(CameraY + ViewCentre.y, CellHeight) + 3);
 }
 
 void CastSightRay(int x0, int y0, int x1, int y1)
@@ -68,8 +68,8 @@ void UpdateLightMap()
 {
     FadeLightMap();
     FindVisibleCells();
-    PlayerCellX = (int)PlayerX / CellWidth;
-    PlayerCellY = (int)PlayerY / CellHeight;
+    PlayerCellX = CellTowardZero(PlayerX, CellWidth);
+    PlayerCellY = CellTowardZero(PlayerY, CellHeight);
     if (!CellInside(PlayerCellX, PlayerCellY))
         return;
     SetCellLight(CellIndex(PlayerCellX, PlayerCellY), 255);

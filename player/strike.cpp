@@ -9,6 +9,7 @@
 #include "frame/resources.h"
 #include "player/body.h"
 #include "player/movement.h"
+#include "world/angles.h"
 #include "world/player_state.h"
 #include "world/storey.h"
 
@@ -66,7 +67,7 @@ static bool HitEnemy()
 
 int FacingSector(float angle)
 {
-    float s = (angle + 9 * (float)M_PI / 8) / ((float)M_PI / 4);
+    float s = (angle + 9 * Pi / 8) / (Pi / 4);
     if (!(s >= 0))
         return 0;
     return s >= 8 ? 8 : (int)s;

@@ -1,5 +1,7 @@
 #include "screens/hud.h"
 
+#include <string>
+
 #include "frame/resources.h"
 #include "player/body.h"
 #include "player/movement.h"
@@ -11,22 +13,36 @@ static uint32_t FadingColour(float alpha, uint32_t rgb)
     return ((uint32_t)(int)(alpha * 255) << 24) + rgb;
 }
 
+// A dark rim a pixel wide keeps the number readable on the darkest floor; it
+// fades with the number.
+static void PrintWithRim(float x, float y, uint32_t colour, const char* text)
+{
+    HudFont->SetColor((colour & 0xFF000000u) | PopupRimColour);
+    for (int dy = -1; dy <= 1; dy++)
+        for (int dx = -1; dx <= 1; dx++)
+            if (dx || dy)
+                HudFont->Render(x + dx, y + dy, HGETEXT_CENTER, text);
+    HudFont->SetColor(colour);
+    HudFont->Render(x, y, HGETEXT_CENTER, text);
+}
+
 void DrawPopupNumber()
 {
     if (!HudFont)
         return;
     int value;
+    uint32_t colour;
     if (AmmoPopupTime > 0) {
-        HudFont->SetColor(AmmoPopupTime > 1 ? 0xFFFF2222 : FadingColour(AmmoPopupTime, 0x00FF2222));
+        colour = AmmoPopupTime > 1 ? 0xFFFF2222 : FadingColour(AmmoPopupTime, 0x00FF2222);
         value = (CurrentWeapon >= 0 && CurrentWeapon < WEAPON_COUNT) ? Reserve[CurrentWeapon] : 0;
     } else if (BonusPopupTime > 0) {
-        HudFont->SetColor(FadingColour(BonusPopupTime / 2, 0x0022FF22));
+        colour = FadingColour(BonusPopupTime / 2, 0x0022FF22);
         value = BonusPoints;
     } else {
         return;
     }
-    HudFont->printf(PlayerX + ViewCentre.x - CameraX, PlayerY + ViewCentre.y - CameraY - 4, HGETEXT_CENTER, "%d",
-                    value);
+    PrintWithRim(PlayerX + ViewCentre.x - CameraX, PlayerY + ViewCentre.y - CameraY - 4, colour,
+                 std::to_string(value).c_str());
     HudFont->SetColor(0xFFFF0000);
 }
 
@@ -46,7 +62,7 @@ void DrawHeldCards()
     static const int order[CARD_COUNT] = {CARD_RED, CARD_GREEN, CARD_BLUE, CARD_LIFT};
     float x = 0;
     for (int k : order) {
-        if (!CardHeld[k])
+        if (!CardPickedUp[k])
             continue;
         RenderSprite(Sprites[SPR_CARD_LIFT + k], x + 5, 5);
         x += 6;

@@ -2,9 +2,15 @@
 // above the player, the cards on the floor and the cards held.
 #pragma once
 
-// The ammunition number, or else the bonus points, above the player.
+#include <cstdint>
+
+const uint32_t PopupRimColour = 0x00101010;  // the dark rim of the pop-up number, under its alpha
+
+// The ammunition number, or else the bonus points, above the player, with
+// a dark rim.
 void DrawPopupNumber();
 // Cards lying in lit cells.
 void DrawFloorCards();
-// The cards the player holds, fanned at the top left.
+// The cards the player picked up on this storey, fanned at the top left (a
+// card the storey never had opens its doors, but shows no icon).
 void DrawHeldCards();

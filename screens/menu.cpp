@@ -1,5 +1,7 @@
 #include "screens/menu.h"
 
+#include "assets/music.h"
+#include "engine/cp1251.h"
 #include "frame/modes.h"
 #include "frame/program.h"
 #include "frame/resources.h"
@@ -9,6 +11,11 @@
 
 float SplashTime = 0;
 bool MenuHover[MENU_BUTTON_COUNT] = {};
+float SaveFailedNoticeTime = 0;
+
+const float SaveFailedNoticeSeconds = 5;
+// Told once, the player may leave without a save for the rest of the run.
+static bool SaveFailureTold = false;
 
 struct menu_button_struct {
     int sprite;  // the highlighted picture; its rectangle is the button's
@@ -56,7 +63,7 @@ void SplashFrame(float dt, float, float)
     if (hge->Input_GetKey())
         GameMode = MODE_MENU;
     SplashTime += dt;
-    KeepMusicPlaying(SND_MENU_MUSIC);
+    KeepMusicPlaying(Sounds[SND_MENU_MUSIC]);
     if (SplashTime < 1.0f)
         SetSpriteColor(Sprites[SPR_SPLASH], Grey(SplashTime / 1.0f * 255));
     if (SplashTime > 1.5f && SplashTime <= 2.5f)
@@ -137,6 +144,19 @@ static void ClickContinue()
         ReplayCheckpoint();
 }
 
+bool LeaveAfterSaving()
+{
+    if (WriteSaveFile() || SaveFailureTold)
+        return true;
+    SaveFailureTold = true;
+    SaveFailedNoticeTime = SaveFailedNoticeSeconds;
+    if (GameMode != MODE_MENU)
+        hge->Channel_StopAll();
+    GameMode = MODE_MENU;
+    SetSpriteColor(Sprites[SPR_MENU], 0xFFFFFFFF);  // left during the splash's fade
+    return false;
+}
+
 // Every test runs in its order; only Exit leaves at once. True: leave the
 // program.
 static bool ClickInMenu(float mx, float my)
@@ -145,10 +165,8 @@ static bool ClickInMenu(float mx, float my)
         NewGame();
     if (MenuHover[MENU_CONTROLS])
         GameMode = MODE_CONTROLS;
-    if (MenuHover[MENU_EXIT]) {
-        WriteSaveFile();
+    if (MenuHover[MENU_EXIT] && LeaveAfterSaving())
         return true;
-    }
     if (MenuHover[MENU_CONTINUE])
         ClickContinue();
     if (MenuHover[MENU_RESTART] && CheckpointExists)
@@ -163,9 +181,11 @@ static bool ClickInMenu(float mx, float my)
     return false;
 }
 
-bool MenuFrame(float, float mx, float my)
+bool MenuFrame(float dt, float mx, float my)
 {
-    KeepMusicPlaying(SND_MENU_MUSIC);
+    KeepMusicPlaying(Sounds[SND_MENU_MUSIC]);
+    if (SaveFailedNoticeTime > 0)
+        SaveFailedNoticeTime -= dt;
     for (int b = 0; b < MENU_BUTTON_COUNT; b++) {
         const menu_button_struct& button = MenuButtons[b];
         MenuHover[b] = InsideSprite(Sprites[button.sprite], button.left, button.top, mx, my);
@@ -174,11 +194,7 @@ bool MenuFrame(float, float mx, float my)
         SpaceInMenu();
     if (hge->Input_KeyDown(HGEK_LBUTTON) && ClickInMenu(mx, my))
         return true;
-    if (hge->Input_KeyDown(HGEK_ESCAPE)) {
-        WriteSaveFile();
-        return true;
-    }
-    return false;
+    return hge->Input_KeyDown(HGEK_ESCAPE) && LeaveAfterSaving();
 }
 
 void ControlsFrame(float, float, float)
@@ -219,6 +235,8 @@ void RenderMenu(float mx, float my)
         RenderSprite(Sprites[SPR_MUSIC_OFF], MusicIconLeft, IconTop);
     if (!SoundOn)
         RenderSprite(Sprites[SPR_SOUND_OFF], SoundIconLeft, IconTop);
+    if (SaveFailedNoticeTime > 0 && HudFont)
+        HudFont->Render(26, 200, HGETEXT_LEFT, "Не удалось сохранить игру.\nЕщё раз «Выход» — без сохранения."_cp);
     RenderSprite(Sprites[SPR_CURSOR], mx, my);
 }
 

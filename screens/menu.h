@@ -17,6 +17,12 @@ enum {
 };
 
 extern bool MenuHover[MENU_BUTTON_COUNT];  // recomputed every menu frame
+extern float SaveFailedNoticeTime;         // seconds the menu still says the save failed
+
+// Writes the save on the way out; true when the program may end. When the
+// save cannot be written the menu says so for a few seconds and the program
+// stays; once told, the player leaves without a save.
+bool LeaveAfterSaving();
 
 // Start-up values: the splash timer at 0, no button hovered.
 void StartFrontScreens();

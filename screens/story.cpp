@@ -1,5 +1,6 @@
 #include "screens/story.h"
 
+#include "assets/music.h"
 #include "frame/modes.h"
 #include "frame/program.h"
 #include "frame/resources.h"
@@ -10,7 +11,7 @@
 // leaves the campaign where it is, any other key moves it on.
 static void StoryScreenFrame()
 {
-    KeepMusicPlaying(SND_SCREEN_MUSIC);
+    KeepMusicPlaying(Sounds[SND_SCREEN_MUSIC]);
     if (hge->Input_KeyDown(HGEK_ESCAPE)) {
         hge->Channel_StopAll();
         GameMode = MODE_MENU;

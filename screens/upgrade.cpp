@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "assets/music.h"
 #include "engine/cp1251.h"
 #include "frame/modes.h"
 #include "frame/program.h"
@@ -39,7 +40,7 @@ static const hot_rect_struct HotRects[] = {
     {464, 565, 162, 275, false, KIND_GEAR, GOOD_VEST, "Бронежилет\n"_cp, "Надет"_cp},
     {464, 565, 316, 426, false, KIND_GEAR, GOOD_KNUCKLES, "Кастет\n"_cp, "На руке"_cp},
     // Worn, the vest with pockets reads as the helmet does, as it always has.
-    {464, 565, 451, 560, false, KIND_GEAR, GOOD_POCKET_VEST, "Жилет с\nкарманами\n"_cp, "На голове"_cp},
+    {464, 565, 451, 560, false, KIND_GEAR, GOOD_POCKET_VEST, "Жилет с\nкарманами\n"_cp, "Надет"_cp},
     {615, 772, 286, 321, false, KIND_LABEL, -1, "Бонусные\nочки,\nполученные\nза разгром\nи убийство"_cp, nullptr},
     {615, 772, 321, 346, true, KIND_LABEL, -1, "Занятое\nместо в\nкарманах"_cp, nullptr},
     {615, 772, 346, 370, true, KIND_LABEL, -1, "Жизни"_cp, nullptr},
@@ -125,7 +126,7 @@ static void PlayShopSounds(const shop_result_struct& result)
 
 void UpgradeFrame(float, float mx, float my)
 {
-    KeepMusicPlaying(SND_SCREEN_MUSIC);
+    KeepMusicPlaying(Sounds[SND_SCREEN_MUSIC]);
     if (hge->Input_KeyDown(HGEK_ESCAPE)) {
         hge->Channel_StopAll();
         GameMode = MODE_MENU;

@@ -12,6 +12,8 @@
 #include "player/body.h"
 #include "player/movement.h"
 #include "screens/hud.h"
+#include "screens/hurt_flash.h"
+#include "screens/status_strip.h"
 #include "world/storey.h"
 
 const int FullLight = 250;  // cells this bright get no darkness at all
@@ -77,14 +79,25 @@ void CollectVisibleObjects(std::vector<int>* out)
     out->erase(std::unique(out->begin(), out->end()), out->end());
 }
 
+// A floor tile larger than a cell is kept in its top-left cell only; it
+// shows while any cell it covers has light, or a dark square would open in
+// the fading floor where only its corner has gone dark.
+static bool FloorLit(int x, int y, const floor_type_struct& type)
+{
+    for (int j = 0; j < type.height; j++)
+        for (int i = 0; i < type.width; i++)
+            if (CellInside(x + i, y + j) && LightMap[CellIndex(x + i, y + j)] != 0)
+                return true;
+    return false;
+}
+
 static void DrawFloors()
 {
     cell_rect_struct v = DrawnCells();
     for (int x = v.MinCol; x <= v.MaxCol; x++) {
         for (int y = v.MinRow; y <= v.MaxRow; y++) {
-            int cell = CellIndex(x, y);
-            int f = FloorMap[cell];
-            if (f < 0 || f >= (int)FloorTypes.size() || LightMap[cell] == 0)
+            int f = FloorMap[CellIndex(x, y)];
+            if (f < 0 || f >= (int)FloorTypes.size() || !FloorLit(x, y, FloorTypes[f]))
                 continue;
             RenderSprite(FloorTypes[f].animation, ScreenX((float)x * CellWidth), ScreenY((float)y * CellHeight));
         }
@@ -218,6 +231,8 @@ void DrawWorld(float mx, float my)
     DrawFloorCards();
     DrawEffects();
     DrawDarkness();
+    DrawHurtFlash();
     DrawHeldCards();
+    DrawStatusStrip();
     RenderSprite(Sprites[SPR_AIM], ceilf(mx), ceilf(my));
 }

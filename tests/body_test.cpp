@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "assets/character_sets.h"
+#include "assets/music.h"
 #include "foes/effects.h"
 #include "frame/modes.h"
 #include "frame/program.h"
@@ -102,8 +103,10 @@ TEST_F(BodyFixture, DeathStartsBelowZeroAndPlaysOnce)
     CheckPlayerDeath();
     EXPECT_EQ(Dead, 0);
     Health = -1;
+    ShotNoise = 1;  // he fired in his last live frame
     CheckPlayerDeath();
     EXPECT_EQ(Dead, 1);
+    EXPECT_EQ(ShotNoise, 0);
     EXPECT_FLOAT_EQ(DeathTimer, 0.35f);
     EXPECT_EQ(fake.engine.sounds, std::vector<std::string>{"sound/menu_music.mp3"});
     EXPECT_EQ(Row(PlayerLegsAnim), LEGS_DEAD);

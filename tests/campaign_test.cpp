@@ -1,5 +1,6 @@
 // The campaign's 41 steps, its checkpoints and the save file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -178,7 +179,8 @@ TEST_F(CampaignFixture, WithoutTheFirstStoreyNoGameStarts)
     EXPECT_EQ(CampaignStep, 0);
 }
 
-// A checkpoint with a different value in every one of the 23 places.
+// A checkpoint the game could have taken, with as many different values in
+// the 23 places as that allows.
 static checkpoint_struct DistinctCheckpoint()
 {
     checkpoint_struct c{};
@@ -188,13 +190,15 @@ static checkpoint_struct DistinctCheckpoint()
     c.Health = 14;
     c.MaxHealth = 15;
     c.CurrentWeapon = WEAPON_RIFLE;
+    const int16_t reserve[WEAPON_COUNT] = {0, 3, 1, 5, 0, 2};  // 66 of 90 pocket units
     for (int w = 0; w < WEAPON_COUNT; w++)
-        c.Reserve[w] = (int16_t)(20 + w);
+        c.Reserve[w] = reserve[w];
     c.step = 31;
     c.HasVest = 1;
     c.OwnsRifle = 1;
+    c.OwnsPistol = 1;
     c.LongGunSlot = WEAPON_RIFLE;
-    c.HandgunSlot = WEAPON_REVOLVER;
+    c.HandgunSlot = WEAPON_PISTOL;
     return c;
 }
 
@@ -205,7 +209,7 @@ TEST_F(CampaignFixture, TheSaveLineHoldsTheTwentyThreeNumbersInTheirOrder)
     std::vector<int> v;
     for (size_t k = 0; k < 46; k += 2)
         v.push_back(DecodeNumber(line[k], line[k + 1]));
-    EXPECT_EQ(v, (std::vector<int>{11, 12, 1300, 14, 15, 4, 20, 21, 22, 23, 24, 25, 31, 1, 0, 0, 0, 0, 0, 1, 0, 4, 1}));
+    EXPECT_EQ(v, (std::vector<int>{11, 12, 1300, 14, 15, 4, 0, 3, 1, 5, 0, 2, 31, 1, 0, 0, 0, 1, 0, 1, 0, 4, 2}));
 }
 
 TEST_F(CampaignFixture, TheSaveIsWrittenAtExitAndReadAtStartUp)
@@ -238,7 +242,7 @@ TEST_F(CampaignFixture, TheSaveIsFoundWhateverTheLetterCaseOfItsFolderAndName)
     EXPECT_EQ(read.BonusPoints, 7);
 }
 
-TEST_F(CampaignFixture, AShortOrMissingSaveLeavesNothingToContinue)
+TEST_F(CampaignFixture, AShortMissingOrOddSaveLeavesNothingToContinue)
 {
     ReadSaveFile();
     EXPECT_EQ(Checkpoint.Health, -1);
@@ -252,9 +256,18 @@ TEST_F(CampaignFixture, AShortOrMissingSaveLeavesNothingToContinue)
     dir.Write("data/save", line);  // no line break at all
     ReadSaveFile();
     EXPECT_EQ(Checkpoint.Health, 14);
+    // neither an endless device nor a named pipe holds the start-up
+    std::filesystem::remove(dir.path + "/data/save");
+    std::filesystem::create_symlink("/dev/zero", dir.path + "/data/save");
+    ReadSaveFile();
+    EXPECT_EQ(Checkpoint.Health, -1);
+    std::filesystem::remove(dir.path + "/data/save");
+    ASSERT_EQ(mkfifo((dir.path + "/data/save").c_str(), 0600), 0);
+    ReadSaveFile();
+    EXPECT_EQ(Checkpoint.Health, -1);
 }
 
-TEST_F(CampaignFixture, ASaveWithAnyValueOutOfRangeIsIgnoredAsAWhole)
+TEST_F(CampaignFixture, ASaveNoGameCouldHaveWrittenIsIgnoredAsAWhole)
 {
     auto damaged = [](void (*damage)(checkpoint_struct&)) {
         checkpoint_struct c = DistinctCheckpoint();
@@ -273,12 +286,30 @@ TEST_F(CampaignFixture, ASaveWithAnyValueOutOfRangeIsIgnoredAsAWhole)
         [](checkpoint_struct& c) { c.Reserve[WEAPON_GRENADE] = -2; },
         [](checkpoint_struct& c) { c.BonusPoints = -5; },
         [](checkpoint_struct& c) { c.HandgunLoaded = -1; },
+        // values in range that no game could have saved
+        [](checkpoint_struct& c) { c.Health = c.MaxHealth + 1; },
+        [](checkpoint_struct& c) { c.LongGunLoaded = 31; },
+        [](checkpoint_struct& c) { c.HandgunLoaded = 18; },
+        [](checkpoint_struct& c) { c.Reserve[WEAPON_RIFLE] = 1; },  // 106 pocket units
+        [](checkpoint_struct& c) { c.CurrentWeapon = WEAPON_SHOTGUN; },
+        [](checkpoint_struct& c) { c.OwnsPistol = 0; },
     };
     for (auto damage : damages) {
         dir.Write("data/save", damaged(damage));
         ReadSaveFile();
         EXPECT_EQ(Checkpoint.Health, -1) << damaged(damage);
     }
+    std::string line = SaveLine(DistinctCheckpoint());
+    line[4] = line[5] = '\x7f';  // bonus points 6177, beyond what the code holds
+    dir.Write("data/save", line + "\r\n");
+    ReadSaveFile();
+    EXPECT_EQ(Checkpoint.Health, -1);
+    checkpoint_struct roomy = DistinctCheckpoint();
+    roomy.HasPocketVest = 1;
+    roomy.Reserve[WEAPON_RIFLE] = 1;
+    dir.Write("data/save", SaveLine(roomy) + "\r\n");
+    ReadSaveFile();
+    EXPECT_EQ(Checkpoint.Reserve[WEAPON_RIFLE], 1);
     for (int step : {3, 7, 35}) {
         checkpoint_struct c = DistinctCheckpoint();
         c.step = step;
@@ -288,10 +319,11 @@ TEST_F(CampaignFixture, ASaveWithAnyValueOutOfRangeIsIgnoredAsAWhole)
     }
 }
 
-TEST_F(CampaignFixture, TooManyBonusPointsAreReportedAndSavedAsTheLargestNumber)
+TEST_F(CampaignFixture, TooManyBonusPointsAreReportedOnceAndSavedAsTheLargestNumber)
 {
     Checkpoint = DistinctCheckpoint();
     Checkpoint.BonusPoints = 5000;
+    Checkpoint.Health = Checkpoint.MaxHealth = 6000;
     WriteSaveFile();
     ASSERT_EQ(fake.engine.messages.size(), 1u);
     EXPECT_EQ(fake.engine.messages[0], std::string("Число5000невозможно сериализовать"_cp));

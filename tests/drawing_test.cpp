@@ -164,6 +164,30 @@ TEST(Animation, UpdateFollowsThePlayMode)
     EXPECT_EQ(a.GetFrame(), 2);
 }
 
+// A frame of weeks (a machine woken from suspension) and a speed read from a
+// damaged file once kept the catch-up stepping for good.
+TEST(Animation, AHugeFrameOrSpeedEndsTheUpdate)
+{
+    FakeEngineScope fake;
+    HTEXTURE tex = fake.engine.AddTexture(400, 40);
+    hgeAnimation a(tex, 3, 4, 0, 0, 40, 40);
+    a.Play();
+    a.Update(0);
+    a.Update(1e20f);
+    EXPECT_TRUE(a.IsPlaying());
+    a.SetMode(HGEANIM_FWD);
+    a.Play();
+    a.Update(0);
+    a.Update(1e20f);
+    EXPECT_EQ(a.GetFrame(), 2);
+    EXPECT_FALSE(a.IsPlaying());
+
+    hgeAnimation fast(tex, 3, 1e10f, 0, 0, 40, 40);  // taken as MaxAnimationFps
+    fast.Play();
+    EXPECT_EQ(FramesAfterUpdates(fast, 2, 1.0f / MaxAnimationFps), (std::vector<int>{0, 1}));
+    fast.Update(1.0f / 60);
+}
+
 TEST(Animation, NoSpeedNeverAdvancesAndCopiesRunOnTheirOwn)
 {
     FakeEngineScope fake;
@@ -210,6 +234,7 @@ TEST_F(FontFixture, ReadsLettersByQuoteAndByHexCode)
         "Char= c0 , 20,2,8,20,0,1\r\n"
         "Char=\"\"\",40,2,4,5,0,0\r\n"
         "Char=100,0,0,5,5,0,0\r\n"
+        "Bitmap = f.png\r\n"  // a font has one picture: not loaded again
         "Some other line\r\n");
     hgeFont f(file.c_str());
     EXPECT_FLOAT_EQ(f.GetHeight(), 20);
@@ -218,7 +243,7 @@ TEST_F(FontFixture, ReadsLettersByQuoteAndByHexCode)
     ASSERT_NE(f.GetLetter('"'), nullptr);
     EXPECT_EQ(f.GetLetter(0x00), nullptr);  // 0x100 is above 255: the line is ignored
     EXPECT_FLOAT_EQ(f.GetLetter(0xC0)->GetWidth(), 8);
-    EXPECT_EQ(fake.engine.loadedTextures.back(), dir.path + "/fonts/f.png");
+    EXPECT_EQ(fake.engine.loadedTextures, std::vector<std::string>{dir.path + "/fonts/f.png"});
     // Width counts pre and post: (1 + 10 + 2) + (0 + 8 + 1).
     EXPECT_FLOAT_EQ(f.GetStringWidth("A\xC0"), 22);
 }

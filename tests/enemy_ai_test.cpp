@@ -283,13 +283,17 @@ TEST_F(EnemyPass, ShotsEndInRecoveryThatEnds)
     EXPECT_GT(FramesUntil(*this, guard, ES_IDLE, 60), 0) << "the firing animation must play once";
 }
 
-TEST_F(EnemyPass, AWeaponOutsideTheTableShowsTheErrorAndTheEnemyRests)
+TEST_F(EnemyPass, AWeaponOutsideTheTableShowsTheErrorOncePerStoreyAndTheEnemyRests)
 {
     for (int weapon : {(int)WEAPON_GRENADE, 9, -2}) {
         fake.engine.messages.clear();
+        ForgetUnusableWeaponReport();  // a new storey
         int i = Enemy(12, 10, weapon, 12);
-        Enemies[i].state = ES_AIM;
-        Frames(1);
+        for (int decision = 0; decision < 3; decision++) {
+            Enemies[i].state = ES_AIM;
+            Enemies[i].timer = 0;
+            Frames(1);
+        }
         ASSERT_EQ(fake.engine.messages.size(), 1u);
         EXPECT_EQ(fake.engine.messages[0], "Противники не могут атаковать таким оружием"_cp);
         EXPECT_EQ(Enemies[i].state, ES_IDLE);

@@ -2,7 +2,10 @@
 // key mapping, input scripts and the Windows-1251 texts.
 #include <gtest/gtest.h>
 #include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include <SDL2/SDL_mouse.h>
@@ -110,6 +113,47 @@ TEST(Paths, AWriteIntoAMissingFolderFailsAndLeavesNothing)
     ChangeDir in(dir.path);
     EXPECT_FALSE(WriteWholeFile("nowhere/save", "x"));
     EXPECT_FALSE(std::ifstream("nowhere/save.tmp"));
+}
+
+// A huge sparse file, a link to an endless device, a folder and a named pipe
+// with no writer (which once held the start-up until a signal) are refused at
+// once; a file within its limit is read whole.
+TEST(Paths, OnlyARegularFileWithinItsLimitIsRead)
+{
+    TempDir dir;
+    ChangeDir in(dir.path);
+    dir.Write("small", "abc");
+    uint32_t size = 0;
+    char* text = (char*)LoadWholeFile("small", 3, &size);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(std::string(text, size), "abc");
+    free(text);
+    EXPECT_EQ(LoadWholeFile("small", 2, &size), nullptr);
+    dir.Write("huge", "");
+    std::filesystem::resize_file("huge", 3ull << 30);
+    ASSERT_EQ(symlink("/dev/zero", "zero"), 0);
+    ASSERT_EQ(mkfifo("pipe", 0600), 0);
+    std::filesystem::create_directory("folder");
+    for (const char* odd : {"huge", "zero", "pipe", "folder"})
+        EXPECT_EQ(LoadWholeFile(odd, IniFileLimit, &size), nullptr) << odd;
+}
+
+// A link planted as the temporary file would have the save written into any
+// file the player can write, and the save itself become that link.
+TEST(Paths, WhatStandsInPlaceOfTheTemporaryFileIsNeverWrittenThrough)
+{
+    TempDir dir;
+    ChangeDir in(dir.path);
+    dir.Write("data/save", "old\n");
+    dir.Write("victim", "keep\n");
+    ASSERT_EQ(symlink((dir.path + "/victim").c_str(), "data/save.tmp"), 0);
+    EXPECT_TRUE(WriteWholeFile("Data/save", "new\n"));
+    EXPECT_EQ(ReadWholeFile("victim"), "keep\n");
+    EXPECT_FALSE(std::filesystem::is_symlink("data/save"));
+    EXPECT_EQ(ReadWholeFile("data/save"), "new\n");
+    ASSERT_EQ(mkfifo("data/save.tmp", 0600), 0);
+    EXPECT_TRUE(WriteWholeFile("Data/save", "newer\n"));
+    EXPECT_EQ(ReadWholeFile("data/save"), "newer\n");
 }
 
 TEST(Keys, MapToVirtualKeyCodes)

@@ -91,6 +91,24 @@ TEST_F(FoldersFixture, AnInstalledGameReadsThePlayersFolderFirstAndWritesOnlyThe
     EXPECT_EQ(ReadWholeFile(f.data + "/data/temp.lvl"), "shipped");
 }
 
+// Started from inside its installation, the game once took it for a copy of
+// its own and wrote its screenshots there.
+TEST_F(FoldersFixture, AnInstallationCountsAsInstalledHoweverItIsFound)
+{
+    GameDataIn("usr/share/quarvel");
+    {
+        ChangeDir in(dir.path + "/usr/share/quarvel");
+        search.workingFolder = "";
+        game_folders_struct f = FindGameFolders(search);
+        EXPECT_TRUE(f.installed);
+        EXPECT_EQ(f.user, dir.path + "/home/.local/share/quarvel");
+    }
+    search.workingFolder = dir.path + "/work";
+    std::filesystem::create_directories(dir.path + "/opt");
+    std::filesystem::create_directory_symlink(dir.path + "/usr/share/quarvel", search.programFolder);
+    EXPECT_TRUE(FindGameFolders(search).installed);
+}
+
 TEST_F(FoldersFixture, AGameInTheWorkingFolderWritesWhereItReads)
 {
     dir.Write("work/data/tex.png", "png");

@@ -17,9 +17,9 @@
 #include "tests/support/runner.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/test_catalogue.h"
+#include "world/angles.h"
 #include "world/storey.h"
 
-const float Pi = (float)M_PI;
 const float Dt = 1.0f / 60;
 
 // An empty 30 x 30 storey; every random turn, spin and slope is 0.

@@ -149,9 +149,14 @@ TEST_F(LevelFixture, UnusableFilesLeaveTheStoreyAsItWas)
     EXPECT_FALSE(LoadLevel("t.lvl"));
     Level("((*(\n");  // width 0
     EXPECT_FALSE(LoadLevel("t.lvl"));
+    std::filesystem::resize_file(Level("*(*(\n"), 3ull << 30);  // beyond the largest storey there can be
+    EXPECT_FALSE(LoadLevel("t.lvl"));
+    std::filesystem::remove(dir.path + "/data/t.lvl");
+    std::filesystem::create_symlink("/dev/zero", dir.path + "/data/t.lvl");
+    EXPECT_FALSE(LoadLevel("t.lvl"));
     EXPECT_EQ(LevelWidth, 4);
     EXPECT_EQ(Objects.size(), 1u);
-    EXPECT_EQ(fake.engine.logs.size(), 3u);
+    EXPECT_EQ(fake.engine.logs.size(), 5u);
 }
 
 TEST_F(LevelFixture, OutOfRangeValuesAreSkipped)
@@ -173,6 +178,21 @@ TEST_F(LevelFixture, OutOfRangeValuesAreSkipped)
     EXPECT_EQ(Objects[0].cell_x, 1);
     EXPECT_TRUE(EnemyStarts.empty());
     EXPECT_EQ(fake.engine.logs.size(), 1u);  // one line for the unknown types
+}
+
+// A damaged temp.lvl once raised one error box per cell when the editor
+// saved it again.
+TEST_F(LevelFixture, NumbersBeyondTheCodeAreClampedWhenReadAndNamedOnceWhenWritten)
+{
+    Level("*(*(\n\x7f\x7f((((((\n");  // the first floor decodes to 6177
+    ASSERT_TRUE(LoadLevel("t.lvl"));
+    EXPECT_EQ(FloorMap[0], NumberCodeMax);
+    EXPECT_EQ(fake.engine.logs.size(), 1u);
+    for (int& f : FloorMap)
+        f = 6000;
+    EXPECT_TRUE(SaveLevel("t.lvl"));
+    ASSERT_EQ(fake.engine.messages.size(), 1u);
+    EXPECT_EQ(fake.engine.messages[0], std::string("Число6000невозможно сериализовать"_cp));
 }
 
 TEST_F(LevelFixture, ALoadEndsTheEnemiesOfThePreviousStorey)

@@ -8,9 +8,11 @@
 #include <filesystem>
 
 #include "assets/catalogue.h"
+#include "assets/music.h"
 #include "engine/cp1251.h"
 #include "frame/dispatch.h"
 #include "frame/modes.h"
+#include "frame/program.h"
 #include "frame/resources.h"
 #include "screens/dialogues.h"
 #include "screens/menu.h"
@@ -275,6 +277,25 @@ TEST_F(ScreensFixture, ExitAndEscapeWriteTheSaveAndEndTheProgram)
     std::filesystem::remove(dir.path + "/data/save");
     EXPECT_TRUE(Press(HGEK_ESCAPE));
     EXPECT_TRUE(std::filesystem::exists(dir.path + "/data/save"));
+}
+
+// A save that cannot be written (here a folder stands in its place) was
+// once only mentioned in the log.
+TEST_F(ScreensFixture, AnUnwritableSaveIsToldOnTheMenuOnceBeforeLeaving)
+{
+    StepTo(4);  // storey 2 reached
+    dir.Write("data/save/in-the-way", "");
+    GameMode = MODE_GAME;
+    GameStage = STAGE_PLAY;
+    EXPECT_FALSE(ExitFunc());  // closing the window shows the menu first
+    EXPECT_EQ(GameMode, MODE_MENU);
+    Render();
+    size_t withNotice = fake.engine.quads.size();
+    for (int frame = 0; frame < 6 * 60; frame++)
+        FrameFunc();
+    Render();
+    EXPECT_LT(fake.engine.quads.size(), withNotice);  // gone after a few seconds
+    EXPECT_TRUE(Press(HGEK_ESCAPE));  // told once, the player may leave
 }
 
 TEST_F(ScreensFixture, MusicSwitchedOffStaysOffUntilSwitchedOn)

@@ -22,12 +22,12 @@
 #include "tests/support/fake_engine.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/test_catalogue.h"
+#include "world/angles.h"
 #include "world/campaign.h"
 #include "world/level_file.h"
 #include "world/player_state.h"
 #include "world/storey.h"
 
-const float Pi = (float)M_PI;
 const float Dt = 1.0f / 60;
 
 // The player stands in the middle of cell (5, 5) of an empty 30 x 30 storey

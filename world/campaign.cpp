@@ -1,7 +1,8 @@
 #include "world/campaign.h"
 
-#include <fstream>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "engine/cp1251.h"
 #include "engine/paths.h"
@@ -161,18 +162,21 @@ static void ForEachSavedValue(checkpoint_struct& c, F f)
 std::string SaveLine(const checkpoint_struct& checkpoint)
 {
     checkpoint_struct c = checkpoint;
-    std::string line;
-    ForEachSavedValue(c, [&](auto& v) { line += EncodeNumber(v); });
-    return line;
+    coded_text_struct line;
+    ForEachSavedValue(c, [&](auto& v) { AppendNumber(line, v); });
+    ReportUnencodedNumber(line);
+    return line.text;
 }
 
-void WriteSaveFile()
+bool WriteSaveFile()
 {
     if (Checkpoint.Health <= 0)
-        return;
+        return true;
     std::string path = ResolveWritePath(SaveFileName);
-    if (!WriteWholeFile(path, SaveLine(Checkpoint) + "\r\n"))
-        hge->System_Log("Can't write the save file %s; the previous one is kept", path.c_str());
+    if (WriteWholeFile(path, SaveLine(Checkpoint) + "\r\n"))
+        return true;
+    hge->System_Log("Can't write the save file %s; the previous one is kept", path.c_str());
+    return false;
 }
 
 static bool IsStoreyIntroStep(int step)
@@ -185,6 +189,32 @@ static bool IsFlag(int v)
     return v == 0 || v == 1;
 }
 
+static bool OwnsGun(const checkpoint_struct& c, int w)
+{
+    switch (w) {
+    case WEAPON_REVOLVER: return c.OwnsRevolver;
+    case WEAPON_PISTOL: return c.OwnsPistol;
+    case WEAPON_SHOTGUN: return c.OwnsShotgun;
+    case WEAPON_RIFLE: return c.OwnsRifle;
+    }
+    return true;  // an empty slot
+}
+
+// What the player carries is what the shop and the storeys can give: the
+// guns in the slots are owned and hold no more than a full load, the weapon
+// in hand is one of them (or none, or a grenade), the pockets are no fuller
+// than they take, and health is no higher than its maximum. The slots are
+// known to be valid.
+static bool InventoryPossible(const checkpoint_struct& c)
+{
+    bool guns = OwnsGun(c, c.LongGunSlot) && OwnsGun(c, c.HandgunSlot) &&
+                c.LongGunLoaded <= MagazineSize[c.LongGunSlot] && c.HandgunLoaded <= MagazineSize[c.HandgunSlot];
+    bool inHand = c.CurrentWeapon == WEAPON_NONE || c.CurrentWeapon == WEAPON_GRENADE ||
+                  c.CurrentWeapon == c.LongGunSlot || c.CurrentWeapon == c.HandgunSlot;
+    bool pockets = PocketUsedBy(c.Reserve) <= PocketCapacityWith(c.HasPocketVest);
+    return guns && inHand && pockets && c.Health <= c.MaxHealth;
+}
+
 bool CheckpointIsSound(const checkpoint_struct& c)
 {
     bool slots = (c.LongGunSlot == 0 || c.LongGunSlot == WEAPON_SHOTGUN || c.LongGunSlot == WEAPON_RIFLE) &&
@@ -195,7 +225,7 @@ bool CheckpointIsSound(const checkpoint_struct& c)
     for (int16_t r : c.Reserve)
         counts = counts && r >= 0;
     return IsStoreyIntroStep(c.step) && c.CurrentWeapon >= 0 && c.CurrentWeapon < WEAPON_COUNT && slots &&
-           items && counts;
+           items && counts && InventoryPossible(c);
 }
 
 // The checkpoint a save line holds; false for a line too short or a value
@@ -208,11 +238,14 @@ bool ParseSaveLine(std::string line, checkpoint_struct* out)
         return false;
     checkpoint_struct c{};
     size_t k = 0;
+    bool coded = true;
     ForEachSavedValue(c, [&](auto& v) {
-        v = DecodeNumber(line[k], line[k + 1]);
+        int n = DecodeNumber(line[k], line[k + 1]);
+        coded = coded && InNumberCodeRange(n);
+        v = n;
         k += 2;
     });
-    if (!CheckpointIsSound(c))
+    if (!coded || !CheckpointIsSound(c))
         return false;
     *out = c;
     return true;
@@ -227,9 +260,12 @@ void ReadSaveFile()
     for (int16_t& r : Reserve)
         r = 0;
     std::string path = ResolvePath(SaveFileName);
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
-    if (in && std::getline(in, line) && !ParseSaveLine(line, &Checkpoint))
+    uint32_t size = 0;
+    char* text = (char*)LoadWholeFile(path, SaveFileLimit, &size);
+    bool present = text || CanOpenForReading(path);
+    std::string_view whole(text ? text : "", size);
+    if (present && !ParseSaveLine(std::string(whole.substr(0, whole.find('\n'))), &Checkpoint))
         hge->System_Log("The save file %s holds no usable checkpoint; it is ignored", path.c_str());
+    free(text);
     CheckpointExists = 0;
 }

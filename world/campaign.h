@@ -26,18 +26,22 @@ extern const char* const SaveFileName;
 
 // The program's exit routine: writes the checkpoint to "Data/save" when its
 // health is positive. The old save survives a write that fails midway.
-void WriteSaveFile();
+// False when the save could not be written (a read-only folder, a full
+// disk), true also when there was nothing to write.
+bool WriteSaveFile();
 // At start-up: the checkpoint from "Data/save" when the file holds a sound
 // one, else a checkpoint with health -1 (nothing to continue).
 void ReadSaveFile();
 
 // The save file's line for a checkpoint (without the line break).
 std::string SaveLine(const checkpoint_struct& checkpoint);
-// The checkpoint of a save line; false when the line is too short or any
-// value lies outside its range.
+// The checkpoint of a save line; false when the line is too short, a number
+// lies outside the code's range or the checkpoint is not sound.
 bool ParseSaveLine(std::string line, checkpoint_struct* out);
 // Whether every value could have been saved by the game: an intro step of
-// storeys 2..10, weapons and slots that exist, items 0 or 1, no negative count.
+// storeys 2..10, weapons and slots that exist, items 0 or 1, no negative
+// count, and an inventory the game could have given (owned guns, loads and
+// pockets within their sizes, health within its maximum).
 bool CheckpointIsSound(const checkpoint_struct& c);
 
 // What every step causes above the world model: the player's three

@@ -1,7 +1,8 @@
 #include "world/level_file.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "engine/paths.h"
@@ -15,34 +16,49 @@ const int LevelLines = 7;
 void (*StoreyLoadedHook)() = nullptr;
 std::string LoadedLevelName;
 
-static std::vector<std::string> SplitLines(const std::string& text)
+// The largest storey the format can hold: the largest grid with a floor, an
+// object and an enemy start on every cell, each line ended by CR LF.
+const uint64_t LargestStoreyCells = (uint64_t)NumberCodeMax * NumberCodeMax;
+const size_t LevelFileLimit = (size_t)(4 + 2 * LargestStoreyCells + 8 * LargestStoreyCells + 4 + 4 + 16 +
+                                       16 * LargestStoreyCells + 2 * LevelLines);
+
+static std::vector<std::string_view> SplitLines(std::string_view text)
 {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (lines.size() < LevelLines && std::getline(in, line)) {
+    std::vector<std::string_view> lines;
+    while (lines.size() < LevelLines && !text.empty()) {
+        size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
         if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+            line.remove_suffix(1);
         lines.push_back(line);
     }
     lines.resize(LevelLines);  // missing lines count as empty
     return lines;
 }
 
-// Number k of a line of pairs.
-static int Pair(const std::string& line, size_t k)
+// Numbers of the file being read that lay outside the code (a damaged file).
+static int NumbersOutsideCode = 0;
+
+// Number k of a line of pairs; outside the code's range, the nearest number
+// in it.
+static int Pair(std::string_view line, size_t k)
 {
-    return DecodeNumber(line[2 * k], line[2 * k + 1]);
+    int n = DecodeNumber(line[2 * k], line[2 * k + 1]);
+    if (InNumberCodeRange(n))
+        return n;
+    NumbersOutsideCode++;
+    return ClampToNumberCode(n);
 }
 
-static void ReadFloors(const std::string& line)
+static void ReadFloors(std::string_view line)
 {
     size_t pairs = std::min(line.size() / 2, FloorMap.size());
     for (size_t s = 0; s < pairs; s++)
         FloorMap[s] = Pair(line, s);
 }
 
-static void ReadObjects(const std::string& line, const std::string& path)
+static void ReadObjects(std::string_view line, const std::string& path)
 {
     bool reported = false;
     for (size_t k = 0; 8 * k + 8 <= line.size(); k++) {
@@ -61,15 +77,13 @@ static void ReadObjects(const std::string& line, const std::string& path)
     }
 }
 
-static void ReadCards(const std::string& line)
+static void ReadCards(std::string_view line)
 {
-    for (int k = 0; k < CARD_COUNT; k++) {
-        CardCell[k] = line.size() < 16 ? cell_struct{-1, -1} : cell_struct{Pair(line, 2 * k), Pair(line, 2 * k + 1)};
-        CardHeld[k] = CardCell[k].x < 0;
-    }
+    for (int k = 0; k < CARD_COUNT; k++)
+        PlaceCard(k, line.size() < 16 ? cell_struct{-1, -1} : cell_struct{Pair(line, 2 * k), Pair(line, 2 * k + 1)});
 }
 
-static void ReadEnemyStarts(const std::string& line)
+static void ReadEnemyStarts(std::string_view line)
 {
     EnemyStarts.clear();
     for (size_t k = 0; 16 * k + 16 <= line.size(); k++) {
@@ -92,20 +106,21 @@ static void ReadEnemyStarts(const std::string& line)
 bool ReadLevelFile(const std::string& path)
 {
     uint32_t length = 0;
-    char* data = (char*)LoadWholeFile(path, &length);
+    char* data = (char*)LoadWholeFile(path, LevelFileLimit, &length);
     if (!data) {
         hge->System_Log("Can't open the level file %s", path.c_str());
         return false;
     }
-    std::string text(data, length);
+    bool read = ReadLevelText(std::string_view(data, length), path);
     free(data);
-    return ReadLevelText(text, path);
+    return read;
 }
 
-bool ReadLevelText(const std::string& text, const std::string& path)
+bool ReadLevelText(std::string_view text, const std::string& path)
 {
-    std::vector<std::string> lines = SplitLines(text);
-    const std::string& size = lines[0];
+    std::vector<std::string_view> lines = SplitLines(text);
+    NumbersOutsideCode = 0;
+    std::string_view size = lines[0];
     int w = size.size() >= 4 ? Pair(size, 0) : 0, h = size.size() >= 4 ? Pair(size, 1) : 0;
     if (w < 1 || h < 1) {
         hge->System_Log("The level file %s has no usable size; the storey stays as it was", path.c_str());
@@ -124,6 +139,9 @@ bool ReadLevelText(const std::string& text, const std::string& path)
     }
     ReadCards(lines[5]);
     ReadEnemyStarts(lines[6]);
+    if (NumbersOutsideCode > 0)
+        hge->System_Log("%s is damaged: %d numbers lie outside the number code; each is read as the nearest one in it",
+                        path.c_str(), NumbersOutsideCode);
     ResetStoreyValues();
     if (StoreyLoadedHook)
         StoreyLoadedHook();
@@ -138,32 +156,46 @@ bool LoadLevel(const std::string& name)
     return true;
 }
 
-static std::string Codes(std::initializer_list<int> numbers)
+static void Codes(coded_text_struct& t, std::initializer_list<int> numbers)
 {
-    std::string s;
     for (int n : numbers)
-        s += EncodeNumber(n);
-    return s;
+        AppendNumber(t, n);
+}
+
+static void EndLine(coded_text_struct& t)
+{
+    t.text += "\r\n";
+}
+
+// The seven lines; a number the code cannot hold is named once per file.
+static std::string LevelText()
+{
+    coded_text_struct t;
+    Codes(t, {LevelWidth, LevelHeight});
+    EndLine(t);
+    for (int f : FloorMap)
+        AppendNumber(t, f);
+    EndLine(t);
+    for (const object_struct& o : Objects)
+        Codes(t, {o.type, o.cell_x, o.cell_y, o.rotation});
+    EndLine(t);
+    Codes(t, {PlayerStartX, PlayerStartY});
+    EndLine(t);
+    Codes(t, {LiftX, LiftY});
+    EndLine(t);
+    for (const cell_struct& c : CardCell)
+        Codes(t, {c.x, c.y});
+    EndLine(t);
+    for (const enemy_start_struct& s : EnemyStarts)
+        Codes(t, {s.alarm, s.lives, s.hands_set, s.head_set, s.weapon, s.cell_x, s.cell_y, s.legs_set});
+    EndLine(t);
+    ReportUnencodedNumber(t);
+    return t.text;
 }
 
 bool WriteLevelFile(const std::string& path)
 {
-    std::string lines[LevelLines];
-    lines[0] = Codes({LevelWidth, LevelHeight});
-    for (int f : FloorMap)
-        lines[1] += EncodeNumber(f);
-    for (const object_struct& o : Objects)
-        lines[2] += Codes({o.type, o.cell_x, o.cell_y, o.rotation});
-    lines[3] = Codes({PlayerStartX, PlayerStartY});
-    lines[4] = Codes({LiftX, LiftY});
-    for (const cell_struct& c : CardCell)
-        lines[5] += Codes({c.x, c.y});
-    for (const enemy_start_struct& s : EnemyStarts)
-        lines[6] += Codes({s.alarm, s.lives, s.hands_set, s.head_set, s.weapon, s.cell_x, s.cell_y, s.legs_set});
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    if (!WriteWholeFile(path, text)) {
+    if (!WriteWholeFile(path, LevelText())) {
         hge->System_Log("Can't write the level file %s", path.c_str());
         return false;
     }

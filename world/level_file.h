@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Loads "data/<name>" into the storey, its enemy starts and the player's
 // per-storey values, then runs StoreyLoadedHook. A file that cannot be opened
@@ -23,5 +24,5 @@ bool SaveLevel(const std::string& name);
 // The same for any path.
 bool ReadLevelFile(const std::string& path);
 // The same from a level file's text held in memory; name is only for the log.
-bool ReadLevelText(const std::string& text, const std::string& name);
+bool ReadLevelText(std::string_view text, const std::string& name);
 bool WriteLevelFile(const std::string& path);

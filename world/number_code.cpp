@@ -5,22 +5,46 @@
 #include "engine/cp1251.h"
 #include "frame/program.h"
 
+static void ShowUnencodable(int n)
+{
+    std::string text = "Число"_cp + std::to_string(n) + "невозможно сериализовать"_cp;
+    hge->System_MessageBox(text.c_str(), "Error", MB_OK | MB_ICONERROR);
+}
+
+static void AppendCode(std::string& text, int n)
+{
+    n = ClampToNumberCode(n);
+    text += (char)(40 + n % 70);
+    text += (char)(40 + n / 70);
+}
+
 std::string EncodeNumber(int n)
 {
-    if (n > NumberCodeMax || n < NumberCodeMin) {
-        std::string text = "Число"_cp + std::to_string(n) + "невозможно сериализовать"_cp;
-        hge->System_MessageBox(text.c_str(), "Error", MB_OK | MB_ICONERROR);
-        n = n > NumberCodeMax ? NumberCodeMax : NumberCodeMin;
-    }
-    std::string code(2, ' ');
-    code[0] = (char)(40 + n % 70);
-    code[1] = (char)(40 + n / 70);
+    if (!InNumberCodeRange(n))
+        ShowUnencodable(n);
+    std::string code;
+    AppendCode(code, n);
     return code;
 }
 
 int DecodeNumber(char c0, char c1)
 {
     return ((signed char)c0 - 40) + 70 * ((signed char)c1 - 40);
+}
+
+void AppendNumber(coded_text_struct& t, int n)
+{
+    if (!InNumberCodeRange(n) && !t.clamped) {
+        t.clamped = true;
+        t.firstClamped = n;
+    }
+    AppendCode(t.text, n);
+}
+
+void ReportUnencodedNumber(const coded_text_struct& t)
+{
+    if (t.clamped)
+        ShowUnencodable(t.firstClamped);
 }
 
 void CheckNumberCode()

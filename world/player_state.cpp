@@ -40,17 +40,27 @@ const good_struct Goods[GOOD_COUNT] = {
     {5, 0, false},                 {80, 0, false},
 };
 
-int PocketUsed()
+int PocketUsedBy(const int16_t reserve[WEAPON_COUNT])
 {
     int used = 0;
     for (int w = 1; w < WEAPON_COUNT; w++)
-        used += PocketSize[w] * Reserve[w];
+        used += PocketSize[w] * reserve[w];
     return used;
+}
+
+int PocketCapacityWith(int hasPocketVest)
+{
+    return 90 + 50 * hasPocketVest;
+}
+
+int PocketUsed()
+{
+    return PocketUsedBy(Reserve);
 }
 
 int PocketCapacity()
 {
-    return 90 + 50 * HasPocketVest;
+    return PocketCapacityWith(HasPocketVest);
 }
 
 void SetStrikeValuesForWeapon()

@@ -71,6 +71,9 @@ checkpoint_struct LastingValues();
 
 int PocketUsed();
 int PocketCapacity();
+// The same for any spare ammunition, with or without the vest with pockets.
+int PocketUsedBy(const int16_t reserve[WEAPON_COUNT]);
+int PocketCapacityWith(int hasPocketVest);
 
 // Everything a new game starts with.
 void NewGameState();

@@ -21,6 +21,14 @@ int PlayerStartX = 1, PlayerStartY = 1;
 int LiftX = 1, LiftY = 1;
 cell_struct CardCell[CARD_COUNT] = {{-1, -1}, {-1, -1}, {-1, -1}, {-1, -1}};
 uint8_t CardHeld[CARD_COUNT] = {1, 1, 1, 1};
+uint8_t CardPickedUp[CARD_COUNT] = {0, 0, 0, 0};
+
+void PlaceCard(int k, cell_struct cell)
+{
+    CardCell[k] = cell;
+    CardHeld[k] = cell.x < 0;
+    CardPickedUp[k] = 0;
+}
 
 void ResetStoreyGrid(int width, int height)
 {

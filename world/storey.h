@@ -4,6 +4,7 @@
 // by the editor.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -84,6 +85,7 @@ extern int PlayerStartX, PlayerStartY;  // the player's start cell
 extern int LiftX, LiftY;                // the lift's cell
 extern cell_struct CardCell[CARD_COUNT];  // cards on the floor; (-1, -1) when absent or taken
 extern uint8_t CardHeld[CARD_COUNT];      // the player holds the card (or the storey has none)
+extern uint8_t CardPickedUp[CARD_COUNT];  // the player picked the card up on this storey
 
 inline int CellIndex(int x, int y)
 {
@@ -95,12 +97,35 @@ inline bool CellInside(int x, int y)
     return x >= 0 && y >= 0 && x < LevelWidth && y < LevelHeight;
 }
 
-// The column (or row) of a world coordinate, rounded down: points left of or
-// above the storey fall in negative cells, never in cell 0.
+// The column (or row) of a world coordinate. Each caller takes the edge
+// behaviour it needs:
+// rounded down: points left of or above the storey fall in negative cells,
+// never in cell 0 (the mouse, the editor's cursor);
 inline int CellOfCoordinate(float p, int cellSize)
 {
     return (int)floorf(p / cellSize);
 }
+// rounded toward zero, for what keeps to the storey (the player, the view,
+// a grenade, an effect): a point less than a cell outside counts as cell 0;
+inline int CellTowardZero(float p, int cellSize)
+{
+    return (int)p / cellSize;
+}
+// any point left of or above the storey reads as -1, outside (a bullet);
+inline int CellOrOutside(float p, int cellSize)
+{
+    return p < 0 ? -1 : CellTowardZero(p, cellSize);
+}
+// the nearest of count cells (an enemy's own cell stays on the grid).
+inline int CellOnGrid(float p, int cellSize, int count)
+{
+    return std::clamp(CellTowardZero(p, cellSize), 0, count - 1);
+}
+
+// Lays card k on cell (or takes it off the storey with (-1, -1)). A card on
+// the storey must be found before it is held; a storey without it lets the
+// player through as if he held it.
+void PlaceCard(int k, cell_struct cell);
 
 // Sizes every per-cell array for the grid and empties it (floors and objects
 // -1, light and marks 0); empties the object and door lists.

@@ -74,7 +74,7 @@ int FakeEngine::System_GetStateInt(hgeIntState s)
 
 void* FakeEngine::Resource_Load(const char* filename, uint32_t* size)
 {
-    return LoadWholeFile(filename, size);
+    return LoadWholeFile(filename, ResourceFileLimit, size);
 }
 
 void FakeEngine::Resource_Free(void* resource)

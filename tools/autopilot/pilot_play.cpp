@@ -20,6 +20,7 @@
 #include "tools/autopilot/pilot_parts.h"
 #include "tools/autopilot/pilot_world.h"
 #include "tools/storeycheck/storey_check.h"
+#include "world/angles.h"
 #include "world/campaign.h"
 #include "world/player_state.h"
 
@@ -55,7 +56,6 @@ static const int ExpectFrames = 240;
 // for ever: after this long he hides from it no more and goes to shoot it,
 // or goes on his way.
 static const int PatienceFrames = 300;
-static const float Pi = 3.14159265f;
 // Pixels the mouse may stand off the point he looks at while walking or
 // watching: he moves it only when the view must turn.
 static const float RoughAim = 10;

@@ -234,6 +234,11 @@ def controls_picture():
         art.draw_text(img, (tx, ty - 2), title, "sans-bold", 21, text_c, anchor="rc")
         art.draw_text(img, (tx, ty + 19), note, "sans", 15, note_c, anchor="rc")
 
+    # the status strip, off unless asked for
+    y = 368
+    art.keycap(img, 470, y, 44, 40, "H", size=22)
+    label(528, y + 16, "Строка состояния", "здоровье, патроны, гранаты, карточки")
+
     # system keys at the bottom right
     y = 430
     art.keycap(img, 470, y, 64, 40, "Esc", size=19)

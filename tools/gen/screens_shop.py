@@ -34,7 +34,7 @@ GOODS = [
     ("helmet", (464, 26), SMALL_W, "Каска", "gear"),
     ("bulletproof_vest", (464, 163), SMALL_W, "Бронежилет", "gear"),
     ("knuckles", (464, 316), SMALL_W, "Кастет", "gear"),
-    ("pocket_vest", (464, 451), SMALL_W, "Разгрузка", "gear"),
+    ("pocket_vest", (464, 451), SMALL_W, "Жилет с\nкарманами", "gear"),
 ]
 
 # Where the owned / worn / carried cards sit in the texture.
@@ -63,12 +63,18 @@ FACES = {
 }
 
 
+def tag_height(label):
+    return 19 if "\n" not in label else 32
+
+
 def item_box(name, w):
+    label, kind = dict((g[0], (g[3], g[4])) for g in GOODS)[name]
+    bottom = CARD_H - 9 - tag_height(label)
     if w == LONG_W:
-        return 10, 8, w - 10, CARD_H - 28
-    if dict((g[0], g[4]) for g in GOODS)[name] == "stock":
-        return 8, 8, w - 8, CARD_H - 28
-    return 8, 22, w - 8, CARD_H - 28
+        return 10, 8, w - 10, bottom
+    if kind == "stock":
+        return 8, 8, w - 8, bottom
+    return 8, 22, w - 8, bottom
 
 
 def card_face(w, h, state):
@@ -86,13 +92,21 @@ def card_face(w, h, state):
 
 
 def tag(card, text, bright):
+    """The good's name across the card's foot; a name of two lines in a
+    smaller letter."""
     w, h = card.size
+    top = h - 6 - tag_height(text)
     c = art.Canvas(w, h)
-    c.rect(6, h - 25, w - 6, h - 6, fill=rgba(INK, 120 if bright else 90), radius=4)
+    c.rect(6, top, w - 6, h - 6, fill=rgba(INK, 120 if bright else 90), radius=4)
     card.alpha_composite(c.image())
-    art.draw_text(card, (w / 2, h - 15.5), text, "sans-bold", 14,
-                  (255, 255, 255) if bright else shade(PAPER, 0.55), anchor="mc",
-                  shadow=(1, 1, 1, 200) if bright else None)
+    colour = (255, 255, 255) if bright else shade(PAPER, 0.55)
+    shadow = (1, 1, 1, 200) if bright else None
+    middle = (top + h - 6) / 2
+    if "\n" in text:
+        art.draw_text(card, (w / 2, middle), text, "sans-bold", 12, colour, anchor="mm", line_gap=13,
+                      align="center", shadow=shadow)
+    else:
+        art.draw_text(card, (w / 2, middle), text, "sans-bold", 14, colour, anchor="mc", shadow=shadow)
 
 
 def tick(c, x, y, colour, s=1.0):

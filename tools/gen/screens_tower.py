@@ -208,6 +208,9 @@ def pick_out(img, tower, n, mode):
     img.alpha_composite(f_img)
 
 
+KEY_HINT_LEFT = 612  # "Нажмите любую клавишу" on the storey pictures starts about here
+
+
 def street(img, mode, tower, police=0, lamps=(60, 520, 740), seed="street"):
     """Pavement, road and lamps in front of the tower; `police` counts the
     emergency vehicles parked at the entrance."""
@@ -230,7 +233,8 @@ def street(img, mode, tower, police=0, lamps=(60, 520, 740), seed="street"):
     if police >= 3:
         vehicles.append(("police", tower.x + 8, 1))
     if police >= 4:
-        vehicles.append(("van", tower.x + tower.width + 150, 1))
+        # parked clear of the key hint in the storey pictures' bottom right corner
+        vehicles.append(("van", min(tower.x + tower.width + 150, KEY_HINT_LEFT - 90), 1))
     if police >= 5:
         vehicles.append(("police", 20, 0))
     for kind, x, row in vehicles:

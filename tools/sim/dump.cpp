@@ -2,6 +2,7 @@
 
 #include "assets/catalogue.h"
 #include "assets/character_sets.h"
+#include "assets/music.h"
 #include "engine/cp1251.h"
 #include "engine/sim.h"
 #include "frame/resources.h"

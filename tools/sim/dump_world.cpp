@@ -85,10 +85,13 @@ void DumpStorey(json_writer_struct& w)
     for (const cell_struct& c : CardCell)
         DumpCell(w, nullptr, c.x, c.y);
     JsonEndArray(w);
-    int held[CARD_COUNT];
-    for (int k = 0; k < CARD_COUNT; k++)
+    int held[CARD_COUNT], pickedUp[CARD_COUNT];
+    for (int k = 0; k < CARD_COUNT; k++) {
         held[k] = CardHeld[k];
+        pickedUp[k] = CardPickedUp[k];
+    }
     DumpIntArray(w, "CardHeld", held, CARD_COUNT);
+    DumpIntArray(w, "CardPickedUp", pickedUp, CARD_COUNT);
     DumpCell(w, "Lift", LiftX, LiftY);
     DumpCell(w, "PlayerStart", PlayerStartX, PlayerStartY);
 }

@@ -1,0 +1,97 @@
+#include "screens/status_strip.h"
+
+#include <cstdio>
+
+#include "engine/cp1251.h"
+#include "frame/modes.h"
+#include "frame/program.h"
+#include "frame/resources.h"
+#include "world/player_state.h"
+#include "world/storey.h"
+
+bool StatusStripOn = false;
+
+static const char* const WeaponNames[WEAPON_COUNT] = {"Без оружия"_cp, "Револьвер"_cp, "Пистолет"_cp,
+                                                      "Дробовик"_cp,   "Автомат"_cp,   "Граната"_cp};
+
+const uint32_t StripBackground = 0xC0101418;
+const uint32_t StripInk = 0xFFE6E6E6;
+const uint32_t StripWarning = 0xFFFF5050;
+
+static std::string Format(const char* format, int a, int b = 0)
+{
+    char text[96];
+    snprintf(text, sizeof text, format, a, b);
+    return text;
+}
+
+std::string StripHealthText()
+{
+    return Format("Здоровье %d/%d"_cp, Health, MaxHealth);
+}
+
+// Rounds in the gun, then the spare ones: loose rounds and shells are
+// counted one by one, the pistol's and the rifle's in magazines.
+std::string StripWeaponText()
+{
+    int w = (CurrentWeapon >= 0 && CurrentWeapon < WEAPON_COUNT) ? CurrentWeapon : WEAPON_NONE;
+    std::string name = WeaponNames[w];
+    switch (w) {
+    case WEAPON_REVOLVER: return name + Format("  %d / %d"_cp, HandgunLoaded, Reserve[w]);
+    case WEAPON_PISTOL: return name + Format("  %d / %d маг."_cp, HandgunLoaded, Reserve[w]);
+    case WEAPON_SHOTGUN: return name + Format("  %d / %d"_cp, LongGunLoaded, Reserve[w]);
+    case WEAPON_RIFLE: return name + Format("  %d / %d маг."_cp, LongGunLoaded, Reserve[w]);
+    default: return name;
+    }
+}
+
+std::string StripGrenadeText()
+{
+    return Format("Гранаты %d"_cp, Reserve[WEAPON_GRENADE]);
+}
+
+static void DrawBackground(float top, float width, float bottom)
+{
+    hgeQuad q;
+    q.v[0] = {0, top, 0.5f, StripBackground, 0, 0};
+    q.v[1] = {width, top, 0.5f, StripBackground, 0, 0};
+    q.v[2] = {width, bottom, 0.5f, StripBackground, 0, 0};
+    q.v[3] = {0, bottom, 0.5f, StripBackground, 0, 0};
+    q.tex = 0;
+    q.blend = BLEND_DEFAULT;
+    hge->Gfx_RenderQuad(&q);
+}
+
+static void DrawText(float x, float y, uint32_t colour, const std::string& text)
+{
+    HudFont->SetColor(colour);
+    HudFont->Render(x, y, HGETEXT_LEFT, text.c_str());
+}
+
+// The cards found on this storey, from the right end of the strip.
+static void DrawCards(float right, float top)
+{
+    static const int order[CARD_COUNT] = {CARD_LIFT, CARD_BLUE, CARD_GREEN, CARD_RED};
+    float x = right;
+    for (int k : order) {
+        if (!CardPickedUp[k])
+            continue;
+        x -= 36;
+        RenderSprite(Sprites[SPR_CARD_LIFT + k], x, top + 2);
+    }
+}
+
+void DrawStatusStrip()
+{
+    if (!StatusStripOn || !HudFont)
+        return;
+    float width = ViewCentre.x * 2, bottom = ViewCentre.y * 2, top = bottom - StatusStripHeight;
+    float textY = top + (StatusStripHeight - HudFont->GetHeight()) / 2;
+    uint32_t saved = HudFont->GetColor();
+    DrawBackground(top, width, bottom);
+    DrawText(10, textY, Health * 4 < MaxHealth ? StripWarning : StripInk, StripHealthText());
+    DrawText(190, textY, StripInk, StripWeaponText());
+    DrawText(450, textY, StripInk, StripGrenadeText());
+    DrawCards(width - 6, top);
+    HudFont->SetColor(saved);
+}
