@@ -3,38 +3,38 @@
 #include <algorithm>
 
 #include "assets/catalogue.h"
-#include "assets/character_sets.h"
 #include "editor/palette.h"
-#include "engine/cp1251.h"
-#include "foes/enemies.h"
+#include "editor/storey_files.h"
+#include "editor/test_run.h"
+#include "editor/texts.h"
+#include "editor/undo.h"
+#include "editor/verdict.h"
 #include "frame/modes.h"
 #include "frame/program.h"
 #include "player/movement.h"
-#include "world/level_file.h"
 
 const float EditorCameraSpeed = 600.0f;  // pixels per second
-const int EnemyValueStep = 5;            // keys 5 and 6 raise alarm and lives by this
-const int EnemyValueMax = 35;            // alarm and lives above this start again at 0
-const int StoreyWeaponMax = 4;           // enemies placed on the storey carry up to the rifle
-const int PaletteWeaponMax = 5;          // the palette also offers the grenade
 
 int EditorTool = TOOL_FLOORS;
 int FloorBrush = BRUSH_EVERY_CELL;
 int PaletteItem = 0;
 bool PaletteOpen = false;
 object_struct ObjectBrush{};
-enemy_template_struct EnemyTemplate = {0, 0, 0, 0, 0, 10};
+bool GridShown = false;
+bool OverlayHidden = false;
+std::string EditorMessage;
+float EditorMessageTime = 0;
 
 const char* const ScratchLevel = "temp.lvl";
 
-// Ctrl+1 .. Ctrl+5: legs, hands, head, weapon, alarm, lives.
-static const enemy_template_struct EnemyPresets[5] = {
-    {0, 0, 0, 0, 0, 10},
-    {1, 2, 4, 1, 3, 15},
-    {1, 1, 6, 2, 5, 15},
-    {1, 1, 6, 3, 5, 15},
-    {2, 3, 5, 4, 8, 20},
-};
+// The item each tool had chosen when it was left.
+static int ToolItems[TOOL_COUNT] = {};
+
+void ShowEditorMessage(const std::string& text)
+{
+    EditorMessage = text;
+    EditorMessageTime = EditorMessageSeconds;
+}
 
 static bool Pressed(int key)
 {
@@ -64,36 +64,34 @@ static void WhitenObjectTypes()
         SetSpriteColor(t.animation, 0xFFFFFFFF);
 }
 
-static void ReportFailure(const std::string& text)
+static void SwitchToTool(int tool)
 {
-    hge->System_MessageBox(text.c_str(), "Error", MB_OK | MB_ICONERROR);
-}
-
-static void SaveOrLoadScratchStorey()
-{
-    if (Pressed(HGEK_F1 + 4) && !SaveLevel(ScratchLevel))
-        ReportFailure("Не удалось сохранить "_cp + std::string(ScratchLevel));
-    if (Pressed(HGEK_F1 + 7) && !LoadLevel(ScratchLevel))
-        ReportFailure("Не удалось загрузить "_cp + std::string(ScratchLevel));
+    if (EditorTool >= 0 && EditorTool < TOOL_COUNT)
+        ToolItems[EditorTool] = PaletteItem;
+    EditorTool = tool;
+    PaletteItem = ToolItems[tool];
 }
 
 // F1 cycles floors, objects and enemies; F2 cycles player start, lift and
-// cards.
+// cards. Each tool keeps the item it had chosen.
 static void SwitchTools()
 {
     if (Pressed(HGEK_F1)) {
-        EditorTool = EditorTool + 1 > TOOL_ENEMIES ? TOOL_FLOORS : EditorTool + 1;
+        SwitchToTool(EditorTool + 1 > TOOL_ENEMIES ? TOOL_FLOORS : EditorTool + 1);
         FloorBrush = BRUSH_EVERY_CELL;
-        PaletteItem = 0;
     }
     if (Pressed(HGEK_F1 + 1)) {
-        EditorTool = EditorTool < TOOL_PLAYER_START || EditorTool + 1 > TOOL_CARDS ? TOOL_PLAYER_START : EditorTool + 1;
+        SwitchToTool(EditorTool < TOOL_PLAYER_START || EditorTool + 1 > TOOL_CARDS ? TOOL_PLAYER_START
+                                                                                   : EditorTool + 1);
         PaletteOpen = false;
     }
 }
 
+// Ctrl+S and the other Ctrl keys leave the camera where it is.
 static void MoveEditorCamera(float dt)
 {
+    if (Held(HGEK_CTRL))
+        return;
     float speed = dt * EditorCameraSpeed;
     if (Held('W'))
         CameraY -= speed;
@@ -103,58 +101,6 @@ static void MoveEditorCamera(float dt)
         CameraX -= speed;
     if (Held('D'))
         CameraX += speed;
-}
-
-bool CharacterSetsPresent()
-{
-    return !LegsSets.empty() && !HandsSets.empty() && !HeadSets.empty();
-}
-
-static void WrapEnemyTemplate(int weaponMax)
-{
-    enemy_template_struct& t = EnemyTemplate;
-    if (t.legs_set < 0 || t.legs_set >= (int)LegsSets.size())
-        t.legs_set = 0;
-    if (t.hands_set < 0 || t.hands_set >= (int)HandsSets.size())
-        t.hands_set = 0;
-    if (t.head_set < 0 || t.head_set >= (int)HeadSets.size())
-        t.head_set = 0;
-    if (t.weapon < 0 || t.weapon > weaponMax)
-        t.weapon = 0;
-    if (t.alarm < 0 || t.alarm > EnemyValueMax)
-        t.alarm = 0;
-    if (t.lives < 0 || t.lives > EnemyValueMax)
-        t.lives = 0;
-}
-
-// The selected sets play in the palette as they would on a person.
-static void AdvanceSelectedSets(float dt)
-{
-    for (int i = 0; i < LEGS_ANIMATIONS; i++)
-        UpdateAnimation(LegsAnimation(EnemyTemplate.legs_set, i), dt);
-    for (int w = 0; w <= PaletteWeaponMax; w++)
-        for (int a = 0; a < HandsGroupSize[w]; a++)
-            UpdateAnimation(HandsAnimation(EnemyTemplate.hands_set, w, a), dt);
-    UpdateAnimation(HandsDeadAnimation(EnemyTemplate.hands_set), dt);
-    for (int i = 0; i < HEAD_ANIMATIONS; i++)
-        UpdateAnimation(HeadAnimation(EnemyTemplate.head_set, i), dt);
-}
-
-static void EnemyPaletteFrame(float dt)
-{
-    if (Pressed('1'))
-        EnemyTemplate.legs_set++;
-    if (Pressed('2'))
-        EnemyTemplate.hands_set++;
-    if (Pressed('3'))
-        EnemyTemplate.weapon++;
-    if (Pressed('4'))
-        EnemyTemplate.head_set++;
-    // Man.ini can be edited while the game runs and looked at again.
-    if (Pressed(HGEK_TAB))
-        LoadCharacterSets();
-    WrapEnemyTemplate(PaletteWeaponMax);
-    AdvanceSelectedSets(dt);
 }
 
 // The wheel turns the pages; releasing the left button over an item picks it.
@@ -199,7 +145,14 @@ void PlaceFloor(int type, int x, int y)
     for (int j = 0; j < h; j++)
         for (int i = 0; i < w; i++)
             if (CellInside(x + i, y + j))
-                FloorMap[CellIndex(x + i, y + j)] = (i == 0 && j == 0) ? type : -1;
+                SetFloor(CellIndex(x + i, y + j), (i == 0 && j == 0) ? type : -1);
+}
+
+static void RemoveAllFloors()
+{
+    for (int cell = 0; cell < (int)FloorMap.size(); cell++)
+        if (FloorMap[cell] != -1)
+            SetFloor(cell, -1);
 }
 
 static void SetMarks(uint8_t marked)
@@ -219,7 +172,7 @@ static void FloorTool()
     SetMarks(1);
     bool canPlace = WrapInto(&PaletteItem, (int)FloorTypes.size());
     if (DeleteWithShiftPressed())
-        std::fill(FloorMap.begin(), FloorMap.end(), -1);
+        RemoveAllFloors();
     for (int brush = BRUSH_EVERY_CELL; brush <= BRUSH_EVEN_CELLS; brush++)
         if (Pressed('1' + brush))
             FloorBrush = brush;
@@ -227,7 +180,7 @@ static void FloorTool()
     if (!Held(HGEK_LBUTTON) || !CellInside(x, y) || !FloorBrushAllows(FloorBrush, x, y))
         return;
     if (Held(HGEK_SHIFT))
-        FloorMap[CellIndex(x, y)] = -1;
+        SetFloor(CellIndex(x, y), -1);
     else if (canPlace)
         PlaceFloor(PaletteItem, x, y);
 }
@@ -271,44 +224,6 @@ static void ObjectTool()
         AddObject(CloneObject(ObjectBrush), AimCellX, AimCellY, true);
 }
 
-// Keys 1 to 5 with Ctrl load a preset; without it 1 to 6 raise legs, hands,
-// head, weapon, alarm and lives.
-static void ChangeEnemyTemplate()
-{
-    bool ctrl = Held(HGEK_CTRL);
-    int* raised[5] = {&EnemyTemplate.legs_set, &EnemyTemplate.hands_set, &EnemyTemplate.head_set,
-                      &EnemyTemplate.weapon, &EnemyTemplate.alarm};
-    for (int k = 0; k < 5; k++) {
-        if (!Pressed('1' + k))
-            continue;
-        if (ctrl)
-            EnemyTemplate = EnemyPresets[k];
-        else
-            *raised[k] += k == 4 ? EnemyValueStep : 1;
-    }
-    if (Pressed('6'))
-        EnemyTemplate.lives += EnemyValueStep;
-}
-
-// The start is stored for the level file, and its enemy made at once so the
-// storey can be played straight away.
-static void PlaceEnemyStart(int x, int y)
-{
-    const enemy_template_struct& t = EnemyTemplate;
-    EnemyStarts.push_back({t.lives, t.alarm, t.weapon, t.hands_set, t.head_set, t.legs_set, x, y});
-    CreateEnemy(x, y, t.lives, t.alarm, t.weapon, t.legs_set, t.hands_set, t.head_set);
-}
-
-static void EnemyTool()
-{
-    ChangeEnemyTemplate();
-    if (Pressed(HGEK_DELETE))
-        EnemyStarts.clear();
-    WrapEnemyTemplate(StoreyWeaponMax);
-    if (Pressed(HGEK_LBUTTON) && CellInside(AimCellX, AimCellY) && CharacterSetsPresent())
-        PlaceEnemyStart(AimCellX, AimCellY);
-}
-
 static void PlayerStartTool()
 {
     if (Pressed(HGEK_LBUTTON) && CellInside(AimCellX, AimCellY)) {
@@ -350,13 +265,50 @@ static void ToolFrame()
     }
 }
 
+// Ctrl+Z takes the last change back; Ctrl+Y and Ctrl+Shift+Z make it again.
+static void HistoryKeys()
+{
+    if (!Held(HGEK_CTRL))
+        return;
+    bool redo = Pressed('Y') || (Pressed('Z') && Held(HGEK_SHIFT));
+    if (redo)
+        ShowEditorMessage(RedoStep() ? TextRedone : TextNothingToRedo);
+    else if (Pressed('Z'))
+        ShowEditorMessage(UndoStep() ? TextUndone : TextNothingToUndo);
+}
+
+static void ViewKeys()
+{
+    if (Pressed('G'))
+        GridShown = !GridShown;
+    if (Pressed('H'))
+        OverlayHidden = !OverlayHidden;
+    if (Pressed(HGEK_F1 + 8))
+        CheckEditedStorey();
+}
+
 void EditorFrame(float dt, float mx, float my)
 {
+    EditorMessageTime = std::max(EditorMessageTime - dt, 0.0f);
+    ForgetHistoryOfOtherStoreys();
+    if (FileDialog != DIALOG_NONE) {
+        FileDialogFrame(mx, my);
+        return;
+    }
     if (Pressed(HGEK_ESCAPE)) {
         WhitenObjectTypes();
         WorldMode = WORLD_PLAY;
     }
-    SaveOrLoadScratchStorey();
+    StoreyFileKeys();
+    HistoryKeys();
+    if (Pressed(HGEK_F1 + 5)) {
+        CloseEditStep();
+        WhitenObjectTypes();
+        StartTestRun();
+        return;
+    }
+    OpenEditStep();
+    ViewKeys();
     SwitchTools();
     MoveEditorCamera(dt);
     if (Pressed(HGEK_SPACE))
@@ -365,4 +317,7 @@ void EditorFrame(float dt, float mx, float my)
         PaletteFrame(dt, mx, my);
     else
         ToolFrame();
+    // A drag of the brush is one change, however many frames it lasts.
+    if (!Held(HGEK_LBUTTON) || WorldMode != WORLD_EDIT)
+        CloseEditStep();
 }

@@ -9,3 +9,6 @@ extern std::string EditorText;
 
 // (mx, my) is the mouse in target pixels, already halved when zoomed.
 void RenderEditor(float mx, float my);
+// What the editor draws on the picture after the view: its news and
+// verdict at the foot, and an open file dialog, the same size zoomed or not.
+void RenderEditorOnScreen();

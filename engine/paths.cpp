@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -264,4 +265,28 @@ bool WriteWholeFile(const std::string& name, const std::string& data)
     KeepFileAcrossVisits(path);
 #endif
     return true;
+}
+
+static void AddFilesOf(const std::string& dir, std::vector<std::string>* names)
+{
+    DIR* d = opendir(dir.empty() ? "." : dir.c_str());
+    if (!d)
+        return;
+    while (dirent* e = readdir(d)) {
+        struct stat st;
+        if (stat(Join(dir, e->d_name).c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            names->push_back(e->d_name);
+    }
+    closedir(d);
+}
+
+std::vector<std::string> FilesInFolder(const std::string& name)
+{
+    std::vector<std::string> names;
+    AddFilesOf(ResolveWritePath(name), &names);
+    for (const std::string& folder : ReadFolders)
+        AddFilesOf(ResolvePathIn(folder, name), &names);
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
 }

@@ -61,3 +61,7 @@ bool WriteWholeFile(const std::string& name, const std::string& data);
 // For tests: a write stops dead after this many bytes, as if the program
 // had been killed (the temporary file stays behind); below 0, never.
 extern long WriteStopsAfterBytes;
+
+// The names of the files in folder `name` (matched without regard to case)
+// of the write folder and every read folder, each name once, in byte order.
+std::vector<std::string> FilesInFolder(const std::string& name);

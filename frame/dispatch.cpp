@@ -91,6 +91,8 @@ static void DrawPlayStage(float mx, float my)
     hge->Gfx_EndScene();
     hge->Gfx_BeginScene();
     RenderSpriteEx(WorldTargetSprite, 0, 0, 0, ZoomOn ? 2.0f : 1.0f);
+    if (WorldMode == WORLD_EDIT)
+        RenderEditorOnScreen();
     hge->Gfx_EndScene();
 }
 

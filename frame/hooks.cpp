@@ -1,5 +1,6 @@
 #include "frame/hooks.h"
 
+#include "editor/test_run.h"
 #include "foes/combat.h"
 #include "foes/effects.h"
 #include "foes/enemies.h"
@@ -46,4 +47,5 @@ void InstallGameHooks()
 {
     StoreyLoadedHook = StartLoadedStorey;
     CampaignStepHook = AfterCampaignStep;
+    CampaignStepOverride = TestRunTakesCampaignStep;
 }

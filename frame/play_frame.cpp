@@ -3,6 +3,8 @@
 #include "assets/music.h"
 #include "editor/editor.h"
 #include "editor/palette.h"
+#include "editor/storey_files.h"
+#include "editor/test_run.h"
 #include "foes/effects.h"
 #include "foes/enemy_ai.h"
 #include "foes/grenades.h"
@@ -31,7 +33,9 @@ void PlayPrologue(float dt, float mx, float my)
     AimY = WorldY(my);
     AimCellX = CellOfCoordinate(AimX, CellWidth);
     AimCellY = CellOfCoordinate(AimY, CellHeight);
-    if (DeveloperMode && hge->Input_KeyDown('Q')) {
+    // A name typed into an editor dialog may hold a Q.
+    bool typing = WorldMode == WORLD_EDIT && FileDialog != DIALOG_NONE;
+    if (DeveloperMode && hge->Input_KeyDown('Q') && !typing) {
         SetZoom(!ZoomOn);
         BuildPalettePages();
     }
@@ -42,12 +46,17 @@ void PlayPrologue(float dt, float mx, float my)
 }
 
 
-// Escape opens the editor in developer mode; otherwise it leaves for the
-// menu (not while dying). False when the rest of the frame is skipped.
+// Escape opens the editor in developer mode (ending a test run there);
+// otherwise it leaves for the menu (not while dying). False when the rest of
+// the frame is skipped.
 static bool HandleEscape()
 {
     if (!hge->Input_KeyDown(HGEK_ESCAPE))
         return true;
+    if (TestRunActive()) {
+        EndTestRun(TEST_RUN_ESCAPE);
+        return false;
+    }
     if (DeveloperMode) {
         WorldMode = WORLD_EDIT;
         return true;
@@ -82,6 +91,13 @@ void ActionFrame(float dt)
         TakeStance();
     } else {
         dt = DeathFrame(dt);
+    }
+    // A test run that took the lift or saw the player die goes back to the
+    // editor before anything else moves.
+    int how;
+    if (TestRunOver(&how)) {
+        EndTestRun(how);
+        return;
     }
     UpdateLightMap();
     AnimateObjectTypes(dt);

@@ -1,5 +1,6 @@
 #include "frame/program.h"
 
+#include "editor/test_run.h"
 #include "engine/cp1251.h"
 #include "frame/dispatch.h"
 #include "frame/modes.h"
@@ -54,6 +55,9 @@ void Cleanup()
 
 bool FocusLostFunc()
 {
+    // The menu is no place for a test run: the editor waits there instead.
+    if (TestRunActive())
+        EndTestRun(TEST_RUN_ESCAPE);
     hge->Channel_StopAll();
     if (GameMode == MODE_GAME && GameStage == STAGE_PLAY)
         GameMode = MODE_MENU;

@@ -80,11 +80,12 @@ static bool SavedGameExists()
     return Checkpoint.Health > 0;
 }
 
-// In developer mode the scratch storey is played outside the campaign (step
-// 0), so without this the menu would have no way back to it.
+// In developer mode the scratch storey, or whatever storey the editor opened
+// or made, is played outside the campaign (step 0), so without this the menu
+// would have no way back to it.
 static bool ScratchStoreyWaiting()
 {
-    return DeveloperMode && CampaignStep == 0 && LoadedLevelName == ScratchStorey;
+    return DeveloperMode && CampaignStep == 0 && !StoreyFromCampaign;
 }
 
 bool ContinueOffered()
@@ -93,13 +94,14 @@ bool ContinueOffered()
 }
 
 // The scratch storey goes on where it was left; after a death it starts
-// again with the player healed, since a dead player would only fall back
-// to the menu.
+// again from its file with the player healed, since a dead player would
+// only fall back to the menu. A storey made new in the editor has no file:
+// the scratch storey stands in for it.
 static void ResumeScratchStorey()
 {
     GameStage = STAGE_PLAY;
     if (Dead) {
-        LoadLevel(ScratchStorey);
+        LoadLevel(LoadedLevelName.empty() ? ScratchStorey : LoadedLevelName);
         Health = MaxHealth;
     }
 }

@@ -13,6 +13,7 @@
 #include "player/movement.h"
 #include "screens/hud.h"
 #include "screens/hurt_flash.h"
+#include "screens/lift_mark.h"
 #include "screens/status_strip.h"
 #include "world/storey.h"
 
@@ -221,6 +222,7 @@ void DrawWorld(float mx, float my)
     static std::vector<int> visible;
     CollectVisibleObjects(&visible);
     DrawFloors();
+    DrawLiftMark();
     DrawCorpses();
     DrawObjectLayer(visible, false);
     DrawEnemies();

@@ -8,12 +8,12 @@
 
 #include "assets/atlas.h"
 #include "assets/catalogue.h"
+#include "editor/storey_check.h"
 #include "player/doors.h"
 #include "player/movement.h"
 #include "player/sight.h"
 #include "tests/support/fake_engine.h"
 #include "tests/support/temp_dir.h"
-#include "tools/storeycheck/storey_check.h"
 #include "world/level_file.h"
 #include "world/player_state.h"
 #include "world/storey.h"

@@ -9,6 +9,9 @@
 #include "editor/editor.h"
 #include "editor/overlay.h"
 #include "editor/palette.h"
+#include "editor/test_run.h"
+#include "editor/undo.h"
+#include "editor/verdict.h"
 #include "engine/cp1251.h"
 #include "foes/enemies.h"
 #include "frame/modes.h"
@@ -17,6 +20,7 @@
 #include "tests/support/fake_engine.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/test_catalogue.h"
+#include "world/campaign.h"
 #include "world/level_file.h"
 #include "world/player_state.h"
 #include "world/storey.h"
@@ -56,6 +60,9 @@ struct EditorFixture : ::testing::Test {
         PaletteOpen = false;
         ObjectBrush = object_struct{};
         EnemyTemplate = {0, 0, 0, 0, 0, 10};
+        SelectedStart = -1;
+        LoadedLevelName = "temp.lvl";
+        ForgetHistory();
         BuildPalettePages();
     }
     void TearDown() override
@@ -98,6 +105,21 @@ struct EditorFixture : ::testing::Test {
     {
         RenderEditor(mx, my);
         return Utf8FromCp1251(EditorText);
+    }
+    // The first help lines, down to the storey keys; the key help follows.
+    std::string FirstLines(float mx = 100, float my = 140)
+    {
+        std::string text = Text(mx, my);
+        const std::string end = "F8 загрузка temp.lvl\n";
+        size_t at = text.find(end);
+        return at == std::string::npos ? text : text.substr(0, at + end.size());
+    }
+    std::string Message() { return Utf8FromCp1251(EditorMessage); }
+    void Ctrl(int key, int x = 0, int y = 0)
+    {
+        fake.engine.Press(HGEK_CTRL);
+        Tap(key, x, y);
+        fake.engine.Release(HGEK_CTRL);
     }
 };
 
@@ -243,17 +265,25 @@ TEST_F(EditorFixture, F1AndF2CycleTheirThreeToolsFromEveryTool)
     for (int tool = 0; tool < 6; tool++) {
         EditorTool = tool;
         FloorBrush = BRUSH_EVEN_CELLS;
-        PaletteItem = 1;
         Tap(HGEK_F1, 8, 7);
         EXPECT_EQ(EditorTool, afterF1[tool]) << "F1 from " << tool;
         EXPECT_EQ(FloorBrush, BRUSH_EVERY_CELL);
-        EXPECT_EQ(PaletteItem, 0);
         EditorTool = tool;
         PaletteOpen = true;
         Tap(F2, 8, 7);
         EXPECT_EQ(EditorTool, afterF2[tool]) << "F2 from " << tool;
         EXPECT_FALSE(PaletteOpen);
     }
+    // Each tool keeps the item it had chosen.
+    EditorTool = TOOL_FLOORS;
+    PaletteItem = F_PARQUET;
+    Tap(HGEK_F1, 8, 7);
+    PaletteItem = T_SOFA;
+    Tap(HGEK_F1, 8, 7);
+    Tap(HGEK_F1, 8, 7);
+    EXPECT_EQ(PaletteItem, F_PARQUET);
+    Tap(HGEK_F1, 8, 7);
+    EXPECT_EQ(PaletteItem, T_SOFA);
 }
 
 TEST_F(EditorFixture, CtrlFiveThenAClickPlacesTheRiflemanAndHisEnemy)
@@ -471,7 +501,7 @@ TEST_F(EditorFixture, OverlayTextOfTheStoreyView)
     FloorBrush = BRUSH_ODD_CELLS;
     const std::string head = "Карта 10:8\nМышь 2:3\nЛКМ - добавление\nWASD - камера\n";
     const std::string tail = "F5 сохранение temp.lvl\nF8 загрузка temp.lvl\n";
-    EXPECT_EQ(Text(), head +
+    EXPECT_EQ(FirstLines(), head +
                           "F1, F2: пол\n1-3 Кисть: /\nТип пола: Tile\nКолесо мыши - перебор\n"
                           "Shift+ЛКМ: удаление\nShift+del: полная очистка\nПробел: палитра\n" +
                           tail);
@@ -480,24 +510,24 @@ TEST_F(EditorFixture, OverlayTextOfTheStoreyView)
 
     SelectObjectType(T_SOFA);
     FrameAt(2, 3);
-    EXPECT_EQ(Text(), head +
+    EXPECT_EQ(FirstLines(), head +
                           "F1, F2: объекты\nТип объекта: Sofa\nПКМ вращение\nКолесо мыши - перебор\n"
                           "Shift+ЛКМ: удаление\nShift+del: полная очистка\nПробел: палитра\n" +
                           tail);
 
     EditorTool = TOOL_ENEMIES;
     EnemyTemplate = {2, 3, 5, 4, 8, 20};
-    EXPECT_EQ(Text(), head +
+    EXPECT_EQ(FirstLines(), head +
                           "1) Тип ног: 2\n2) Тип рук: 3\n3) Тип головы: 5\n4) Оружие: автомат\n"
                           "5) Тревога: 8\n6) Жизни: 20\n" +
                           tail);
 
     EditorTool = TOOL_PLAYER_START;
-    EXPECT_EQ(Text(), head + "F1, F2: Выбор стартовой позиции игрока\n" + tail);
+    EXPECT_EQ(FirstLines(), head + "F1, F2: Выбор стартовой позиции игрока\n" + tail);
     EditorTool = TOOL_LIFT;
-    EXPECT_EQ(Text(), head + "F1, F2: Выбор положения лифта\n" + tail);
+    EXPECT_EQ(FirstLines(), head + "F1, F2: Выбор положения лифта\n" + tail);
     EditorTool = TOOL_CARDS;
-    EXPECT_EQ(Text(), head +
+    EXPECT_EQ(FirstLines(), head +
                           "F1, F2: Выбор расположения карточек\nКарта для лифта: нет\nКрасная карта: нет\n"
                           "Зеленая карта: нет\nСиняя карта: нет\n" +
                           tail);
@@ -517,7 +547,7 @@ TEST_F(EditorFixture, OverlayTextOfThePalettes)
     EXPECT_EQ(Text(), "Палитра объектов. Страница  1 из 1");
     EditorTool = TOOL_ENEMIES;
     EnemyTemplate = {0, 4, 6, 5, 0, 10};
-    EXPECT_EQ(Text(), "1) Тип ног: 1; 2) Тип рук: 5; 4) Тип головы: 7\n");
+    EXPECT_EQ(Text().find("1) Тип ног: 1; 2) Тип рук: 5; 4) Тип головы: 7\n3) Оружие: граната\n"), 0u);
     EXPECT_EQ(fake.engine.clears.back(), 0xFFCCCCCCu);
     for (int tool : {TOOL_PLAYER_START, TOOL_LIFT, TOOL_CARDS}) {
         EditorTool = tool;
@@ -596,15 +626,180 @@ TEST_F(ScratchStoreyFixture, F5ThenF8GivesBackTheEditedStorey)
     EXPECT_EQ(PlayerStartX, 2);
     EXPECT_EQ(LiftX, 7);
     EXPECT_EQ(LiftY, 5);
+    // The editor's own load is a step; a load elsewhere (the menu after a
+    // death) leaves nothing to take back.
+    EXPECT_EQ(UndoStepCount(), 1);
+    ASSERT_TRUE(LoadLevel("temp.lvl"));
+    FrameAt(0, 0);
+    EXPECT_EQ(UndoStepCount(), 0);
 }
 
-TEST_F(ScratchStoreyFixture, FailedSaveAndLoadAreReported)
+TEST_F(ScratchStoreyFixture, FailedSaveAndLoadAreReportedOnScreen)
 {
     dir.Write("data", "a file where the folder should be");
     Tap(F5);
+    EXPECT_EQ(Message(), "Не удалось сохранить temp.lvl: папка недоступна для записи");
     Tap(F8);
-    ASSERT_EQ(fake.engine.messages.size(), 2u);
-    EXPECT_EQ(Utf8FromCp1251(fake.engine.messages[0]), "Не удалось сохранить temp.lvl");
-    EXPECT_EQ(Utf8FromCp1251(fake.engine.messages[1]), "Не удалось загрузить temp.lvl");
+    EXPECT_EQ(Message(), "Не удалось загрузить temp.lvl: такого файла нет");
+    EXPECT_TRUE(fake.engine.messages.empty());
     EXPECT_EQ(LevelWidth, 10);  // the storey stays as it was
+    EXPECT_EQ(UndoStepCount(), 0);
+}
+
+TEST_F(EditorFixture, UndoTakesBackEveryEditAndADragIsOneStep)
+{
+    fake.engine.Press(HGEK_LBUTTON);
+    for (int x = 1; x <= 4; x++)
+        FrameAt(x, 1);
+    fake.engine.Release(HGEK_LBUTTON);
+    FrameAt(4, 1);
+    EXPECT_EQ(UndoStepCount(), 1);
+    SelectObjectType(T_DESK);
+    Tap(HGEK_LBUTTON, 2, 3);
+    EditorTool = TOOL_ENEMIES;
+    Tap(HGEK_LBUTTON, 6, 5);
+    Tap(HGEK_DELETE);  // the start goes, its enemy stays
+    EditorTool = TOOL_FLOORS;
+    fake.engine.Press(HGEK_SHIFT);
+    Tap(HGEK_DELETE);
+    fake.engine.Release(HGEK_SHIFT);
+    ASSERT_EQ(UndoStepCount(), 5);
+    EXPECT_EQ(Floor(2, 1), -1);
+
+    Ctrl('Z');
+    Ctrl('Z');
+    EXPECT_EQ(Floor(2, 1), F_TILE);
+    EXPECT_EQ(EnemyStarts.size(), 1u);
+    EXPECT_EQ(Enemies.size(), 1u);  // the start found its enemy still standing
+    Ctrl('Z');
+    EXPECT_TRUE(Enemies.empty());  // taking back a placed start takes its enemy too
+    Ctrl('Z');
+    EXPECT_TRUE(Objects.empty());
+    Ctrl('Z');
+    EXPECT_EQ(Floor(1, 1), -1);
+    Ctrl('Z');
+    EXPECT_EQ(Message(), "Отменять нечего");
+
+    Ctrl('Y');
+    EXPECT_EQ(Floor(4, 1), F_TILE);
+    fake.engine.Press(HGEK_SHIFT);
+    Ctrl('Z');  // Ctrl+Shift+Z makes a step again too
+    fake.engine.Release(HGEK_SHIFT);
+    ASSERT_EQ(Objects.size(), 1u);
+    EXPECT_EQ(ObjectAt(3, 3), 0);
+    Ctrl('Y');
+    EXPECT_EQ(Enemies.size(), 1u);
+    EXPECT_EQ(RedoStepCount(), 2);
+    Tap(HGEK_LBUTTON, 7, 7);  // a new edit forgets what was taken back
+    EXPECT_EQ(RedoStepCount(), 0);
+}
+
+TEST_F(EditorFixture, HistoryKeepsTwoHundredSteps)
+{
+    EditorTool = TOOL_CARDS;
+    for (int step = 0; step < UndoDepth + 5; step++)
+        Tap(HGEK_LBUTTON, step % 10, step / 10 % 8);
+    EXPECT_EQ(UndoStepCount(), UndoDepth);
+    while (UndoStepCount() > 0)
+        Ctrl('Z');
+    EXPECT_EQ(CardCell[CARD_LIFT].x, 4);  // where the fifth step put it
+    EXPECT_EQ(CardCell[CARD_LIFT].y, 0);
+}
+
+TEST_F(EditorFixture, AnEnemyIsPickedNearItMovedByDragAndRemovedWithBackspace)
+{
+    EditorTool = TOOL_ENEMIES;
+    Tap(HGEK_LBUTTON, 2, 2);
+    EnemyTemplate.weapon = 2;
+    Tap(HGEK_LBUTTON, 5, 2);
+    ASSERT_EQ(Enemies.size(), 2u);
+    fake.engine.Press(HGEK_LBUTTON);
+    FrameAtPixel(2 * 40 + 30, 2 * 40 + 10);  // near the first one's centre
+    EXPECT_EQ(SelectedStart, 0);
+    FrameAt(3, 4);
+    FrameAt(3, 5);
+    fake.engine.Release(HGEK_LBUTTON);
+    FrameAt(3, 5);
+    EXPECT_EQ(EnemyStarts[0].cell_x, 3);
+    EXPECT_EQ(EnemyStarts[0].cell_y, 5);
+    EXPECT_FLOAT_EQ(Enemies[0].y, 5.5f * 40);
+    EXPECT_EQ(UndoStepCount(), 3);  // two placed, one moved
+
+    Tap(HGEK_BACKSPACE);
+    ASSERT_EQ(EnemyStarts.size(), 1u);
+    ASSERT_EQ(Enemies.size(), 1u);
+    EXPECT_EQ(Enemies[0].weapon, 2);  // the other one stays
+    Ctrl('Z');
+    Ctrl('Z');
+    ASSERT_EQ(Enemies.size(), 2u);
+    EXPECT_EQ(EnemyStarts[0].cell_x, 2);
+    EXPECT_EQ(std::count_if(Enemies.begin(), Enemies.end(), [](const enemy_struct& e) { return e.cell_x == 2; }), 1);
+}
+
+TEST_F(EditorFixture, TheVerdictNamesTheFirstReasonAndItsPlaceUntilTheStoreyChanges)
+{
+    SelectObjectType(T_WALL);
+    fake.engine.Press(HGEK_LBUTTON);
+    for (int y = 0; y < 8; y++)
+        FrameAt(5, y);
+    fake.engine.Release(HGEK_LBUTTON);
+    FrameAt(5, 7);
+    PlayerStartX = PlayerStartY = 2;
+    LiftX = 7, LiftY = 3;
+    Tap(HGEK_F1 + 8);
+    ASSERT_TRUE(VerdictShown());
+    std::vector<std::string> lines = VerdictLines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(Utf8FromCp1251(lines[0]), "Проверка: этаж нельзя пройти");
+    EXPECT_EQ(Utf8FromCp1251(lines[1]), "До лифта 7:3 не дойти");
+    EXPECT_EQ(VerdictPlace().x, 7);
+    Ctrl('Z');
+    EXPECT_FALSE(VerdictShown());
+    Tap(HGEK_F1 + 8);
+    EXPECT_EQ(Utf8FromCp1251(VerdictLines()[0]), "Проверка: этаж можно пройти");
+}
+
+TEST_F(EditorFixture, ATestRunComesBackWithTheStoreyAsItWas)
+{
+    AddObject(MakeObject(T_DOOR, 0), 6, 2, false);
+    AddObject(MakeObject(T_DESK, 0), 2, 5, false);
+    Objects[0].door_state = DOOR_OPEN;
+    Objects[1].hp = 1;
+    EnemyStarts.push_back({15, 3, 1, 2, 4, 1, 8, 6});
+    PlayerStartX = 1, PlayerStartY = 1;
+    PlayerX = 300, PlayerY = 200;
+    Health = 7;
+    MaxHealth = 20;
+    CampaignStep = 0;
+    // Escape, death and the lift each end a run.
+    for (int how : {TEST_RUN_ESCAPE, TEST_RUN_DIED, TEST_RUN_LIFT}) {
+        Tap(HGEK_F1 + 5);
+        ASSERT_TRUE(TestRunActive());
+        EXPECT_EQ(WorldMode, WORLD_PLAY);
+        EXPECT_EQ(Objects[0].door_state, DOOR_CLOSED);
+        EXPECT_EQ(Objects[1].hp, ObjectTypes[T_DESK].armor);
+        EXPECT_EQ(Enemies.size(), 1u);
+        EXPECT_EQ(Health, 20);
+        if (how == TEST_RUN_DIED) {
+            Health = -1;
+            FrameAt(0, 0);
+            Tap(HGEK_SPACE);  // Space cuts the death short
+        } else if (how == TEST_RUN_LIFT) {
+            LiftX = LiftY = 1;  // the player stands in the lift area, and there is no lift card
+            Tap(HGEK_SPACE);
+        } else {
+            Tap(HGEK_ESCAPE);
+        }
+        EXPECT_FALSE(TestRunActive()) << how;
+        EXPECT_EQ(GameMode, MODE_GAME);
+        EXPECT_EQ(WorldMode, WORLD_EDIT);
+        EXPECT_EQ(CampaignStep, 0);
+        EXPECT_EQ(Objects[0].door_state, DOOR_OPEN);
+        EXPECT_EQ(Objects[1].hp, 1);
+        EXPECT_TRUE(Enemies.empty());
+        EXPECT_EQ(PlayerX, 300);
+        EXPECT_EQ(Health, 7);
+        EXPECT_EQ(LiftX, 1);
+        EXPECT_EQ(Message().rfind("Проба окончена", 0), 0u);
+    }
 }

@@ -3,10 +3,10 @@
 // uniforms, and the points a campaign offers against what its shop sells.
 #include <gtest/gtest.h>
 
+#include "editor/storey_check.h"
 #include "tests/support/fake_engine.h"
 #include "tests/support/test_catalogue.h"
 #include "tools/levelc/map_compiler.h"
-#include "tools/storeycheck/storey_check.h"
 #include "world/storey.h"
 
 namespace {
@@ -35,6 +35,10 @@ struct StoreyCheck : ::testing::Test {
             if (Mentions(f, what))
                 return true;
         return false;
+    }
+    static bool Mentions(const std::vector<storey_fault_struct>& faults, const std::string& what)
+    {
+        return Mentions(FaultTexts(faults), what);
     }
 };
 
@@ -112,7 +116,7 @@ TEST_F(StoreyCheck, ACardBehindItsOwnDoorIsNeverFound)
     storey_walk_struct walk = WalkStorey();
     EXPECT_TRUE(walk.cardOrder.empty());
     EXPECT_FALSE(walk.liftReached);
-    std::vector<std::string> faults = CheckFinish(walk);
+    std::vector<storey_fault_struct> faults = CheckFinish(walk);
     EXPECT_TRUE(Mentions(faults, "red card"));
     EXPECT_TRUE(Mentions(faults, "lift card"));
     // Nothing behind the red door was reached.
@@ -157,7 +161,7 @@ TEST_F(StoreyCheck, DoorsNeedFreeSidesAndADoorwayOfTheirOwn)
     AddObject(MakeObject(T_DOOR, 0), 2, 5, false);  // the wall on its left
     AddObject(MakeObject(T_DOOR, 0), 6, 1, false);  // sound until the next one
     AddObject(MakeObject(T_DOOR, 1), 7, 4, false);  // its zone takes over cells beside the one above
-    std::vector<std::string> faults = CheckDoors();
+    std::vector<storey_fault_struct> faults = CheckDoors();
     ASSERT_EQ(faults.size(), 2u);
     EXPECT_TRUE(Mentions(faults, "Door at 2, 5 is blocked on one side at 1, 5"));
     EXPECT_TRUE(Mentions(faults, "Door at 6, 1 shares its doorway"));
@@ -181,7 +185,7 @@ TEST_F(StoreyCheck, CardsLieFreeAndMatchTheDoorsAndTheLift)
                      "\n"));
     CardCell[CARD_RED] = {-1, -1};
     CardCell[CARD_LIFT] = {0, 0};  // inside the wall
-    std::vector<std::string> faults = CheckCardsAndLift();
+    std::vector<storey_fault_struct> faults = CheckCardsAndLift();
     EXPECT_TRUE(Mentions(faults, "RedDoor doors open for anyone"));
     EXPECT_TRUE(Mentions(faults, "lift card at 0, 0 lies off the storey or under something"));
 
@@ -210,7 +214,7 @@ TEST_F(StoreyCheck, EnemiesStartOnFreeCellsInsideTheFrameAwayFromThePlayer)
     auto enemyAt = [](int x, int y) { return enemy_start_struct{10, 0, 0, 0, 0, 0, x, y}; };
     EnemyStarts = {enemyAt(8, 8), enemyAt(5, 5), enemyAt(0, 6), enemyAt(9, 6), enemyAt(10, 6),
                    enemyAt(6, 10),  enemyAt(4, 4), enemyAt(12, 3)};
-    std::vector<std::string> faults = CheckEnemyStarts();
+    std::vector<storey_fault_struct> faults = CheckEnemyStarts();
     EXPECT_EQ(faults.size(), 6u);
     EXPECT_FALSE(Mentions(faults, "8, 8"));
     EXPECT_FALSE(Mentions(faults, "9, 6"));  // the last column an enemy may walk in
@@ -238,7 +242,7 @@ TEST_F(StoreyCheck, EveryReachedCellShowsAFloor)
                       "marks\n"
                       "\n\n  S  L\n\n\n\n";
     Compile(map);
-    std::vector<std::string> faults = CheckFloorsUnderfoot(WalkStorey());
+    std::vector<storey_fault_struct> faults = CheckFloorsUnderfoot(WalkStorey());
     ASSERT_EQ(faults.size(), 1u);
     EXPECT_TRUE(Mentions(faults, "reached cells without a floor: 1,"));
     EXPECT_TRUE(Mentions(faults, "at 5, 3"));

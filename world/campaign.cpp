@@ -16,6 +16,8 @@ int32_t CampaignStep = 0;
 int32_t StoreyNumber = 1;
 int32_t DialogueNumber = 1;
 void (*CampaignStepHook)() = nullptr;
+bool (*CampaignStepOverride)() = nullptr;
+bool StoreyFromCampaign = false;
 
 const char* const SaveFileName = "Data/save";
 
@@ -46,6 +48,7 @@ static bool EnterStorey(int k)
         LeaveForTheMenu();
         return false;
     }
+    StoreyFromCampaign = true;
     StoreyNumber = k;
     EnterStage(STAGE_LEVEL_INTRO);
     return true;
@@ -128,6 +131,8 @@ static bool PerformStep(int step)
 
 void NextCampaignStep()
 {
+    if (CampaignStepOverride && CampaignStepOverride())
+        return;
     if (PerformStep(CampaignStep))
         CampaignStep++;
     if (CampaignStepHook)

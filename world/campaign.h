@@ -47,3 +47,10 @@ bool CheckpointIsSound(const checkpoint_struct& c);
 // What every step causes above the world model: the player's three
 // animations renewed as after a level load. Set by the frame at start-up.
 extern void (*CampaignStepHook)();
+// Asked first by NextCampaignStep: true when the step is not to be taken
+// (the editor's test run ends at the lift instead). Set by the frame.
+extern bool (*CampaignStepOverride)();
+
+// The storey in play was loaded by a campaign step: false for the scratch
+// storey and for whatever the editor opens or makes.
+extern bool StoreyFromCampaign;

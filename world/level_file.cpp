@@ -1,7 +1,9 @@
 #include "world/level_file.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +17,7 @@ const int LevelLines = 7;
 
 void (*StoreyLoadedHook)() = nullptr;
 std::string LoadedLevelName;
+int LevelLoads = 0;
 
 // The largest storey the format can hold: the largest grid with a floor, an
 // object and an enemy start on every cell, each line ended by CR LF.
@@ -153,6 +156,7 @@ bool LoadLevel(const std::string& name)
     if (!ReadLevelFile(ResolvePath("data/" + name)))
         return false;
     LoadedLevelName = name;
+    LevelLoads++;
     return true;
 }
 
@@ -168,7 +172,7 @@ static void EndLine(coded_text_struct& t)
 }
 
 // The seven lines; a number the code cannot hold is named once per file.
-static std::string LevelText()
+std::string LevelFileText()
 {
     coded_text_struct t;
     Codes(t, {LevelWidth, LevelHeight});
@@ -195,7 +199,7 @@ static std::string LevelText()
 
 bool WriteLevelFile(const std::string& path)
 {
-    if (!WriteWholeFile(path, LevelText())) {
+    if (!WriteWholeFile(path, LevelFileText())) {
         hge->System_Log("Can't write the level file %s", path.c_str());
         return false;
     }
@@ -205,4 +209,47 @@ bool WriteLevelFile(const std::string& path)
 bool SaveLevel(const std::string& name)
 {
     return WriteLevelFile(ResolveWritePath("Data/" + name));
+}
+
+bool NewStorey(int width, int height)
+{
+    if (width < 1 || height < 1 || width > NumberCodeMax || height > NumberCodeMax)
+        return false;
+    coded_text_struct t;
+    Codes(t, {width, height});
+    EndLine(t);
+    EndLine(t);  // no floors
+    EndLine(t);  // no objects
+    Codes(t, {2, 2});
+    EndLine(t);
+    Codes(t, {5, 2});
+    EndLine(t);
+    EndLine(t);  // no cards
+    EndLine(t);  // no enemies
+    return ReadLevelText(t.text, "a new storey");
+}
+
+bool IsStoreyFileName(const std::string& name)
+{
+    if (name.size() <= 4)
+        return false;
+    std::string end = name.substr(name.size() - 4);
+    for (char& c : end)
+        c = (char)std::tolower((unsigned char)c);
+    return end == ".lvl";
+}
+
+std::vector<std::string> StoreyFileNames()
+{
+    std::vector<std::string> names;
+    for (const std::string& name : FilesInFolder("data"))
+        if (IsStoreyFileName(name))
+            names.push_back(name);
+    return names;
+}
+
+bool StoreyFileExists(const std::string& name)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(ResolvePath("data/" + name), error);
 }

@@ -160,11 +160,16 @@ void TakeCheckpoint(int step)
     Checkpoint.step = step;
 }
 
-void RestoreCheckpoint()
+void SetLastingValues(const checkpoint_struct& c)
 {
     live_values_struct live = Live();
-    CopyLastingValues(live, Checkpoint);
+    CopyLastingValues(live, c);
     SetStrikeValuesForWeapon();
+}
+
+void RestoreCheckpoint()
+{
+    SetLastingValues(Checkpoint);
     CampaignStep = Checkpoint.step;
 }
 

@@ -68,6 +68,9 @@ extern uint8_t CheckpointExists;  // a checkpoint was taken during this run
 
 // The lasting values as they are now (step 0).
 checkpoint_struct LastingValues();
+// Makes the lasting values those of c (its step aside), with the melee
+// values of its weapon.
+void SetLastingValues(const checkpoint_struct& c);
 
 int PocketUsed();
 int PocketCapacity();

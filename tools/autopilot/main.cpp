@@ -21,6 +21,8 @@ static const char Usage[] =
     "  --seed N        random seed (default 1)\n"
     "  --continue      Continue the saved game in the menu instead of a New game\n"
     "  --quit          once up the lift, back to the menu and out: the save is written\n"
+    "  --novice        play as a newcomer: slower to react, an unsteady aim, a slow mouse,\n"
+    "                  and no knowledge of enemies not seen\n"
     "  --frames N      give up after N frames (default 90000)\n"
     "Exit status 0 when the storey was left by the lift.\n";
 
@@ -40,6 +42,8 @@ static bool ParseArguments(int argc, char** argv, autopilot_options_struct* o)
             o->pilot.newGame = false;
         else if (a == "--quit")
             o->pilot.quitAfterLift = true;
+        else if (a == "--novice")
+            o->pilot.novice = true;
         else if (!hasValue)
             return false;
         else if (a == "--workdir")
@@ -61,11 +65,11 @@ static bool StopWhenDone(int)
     return PilotDone();
 }
 
-static void PrintReport(uint32_t seed)
+static void PrintReport(uint32_t seed, bool novice)
 {
     const pilot_report_struct& r = PilotReport;
     int frames = (r.finished ? r.liftFrame : r.lastPlayFrame) - r.playStartFrame;
-    printf("storey %d, seed %u: %s after %.1f s of play\n", r.storey, seed,
+    printf("storey %d, seed %u%s: %s after %.1f s of play\n", r.storey, seed, novice ? ", novice" : "",
            r.finished ? "up the lift" : r.died ? "died" : "gave up", frames / 60.0);
     printf("  health %d -> %d (lowest %d), hits taken %d%s%s\n", r.healthAtStart,
            r.finished ? r.healthAtLift : r.lowestHealth, r.lowestHealth, r.hitsTaken, r.hits.empty() ? "" : ": ",
@@ -87,6 +91,7 @@ int main(int argc, char** argv)
         fprintf(stderr, "Can't enter %s\n", o.workdir.c_str());
         return 2;
     }
+    o.pilot.seed = o.seed;
     StartPilot(o.pilot);
     SimOptions sim;
     sim.frames = o.frames;
@@ -101,6 +106,6 @@ int main(int argc, char** argv)
         fprintf(stderr, "Can't write %s\n", o.out.c_str());
         return 2;
     }
-    PrintReport(o.seed);
+    PrintReport(o.seed, o.pilot.novice);
     return PilotReport.finished ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include "frame/modes.h"
 #include "tools/autopilot/pilot_input.h"
+#include "tools/autopilot/pilot_novice.h"
 #include "tools/autopilot/pilot_parts.h"
 
 pilot_report_struct PilotReport;
@@ -16,6 +17,7 @@ void StartPilot(const pilot_settings_struct& settings)
     Done = false;
     ResetPilotInput();
     ResetPlay();
+    StartNovice(settings.novice, settings.seed);
 }
 
 void PilotFrame(int frame, std::vector<InputEvent>* events)

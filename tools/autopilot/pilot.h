@@ -3,6 +3,7 @@
 // through the storey to its lift, and notes how the storey went.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@
 struct pilot_settings_struct {
     bool newGame = true;         // New game in the menu; else Continue, from the save
     bool quitAfterLift = false;  // once up the lift: back to the menu and out, so the save is written
+    bool novice = false;         // with a person's limits: slow to react, unsteady aim, slow mouse
+    uint32_t seed = 1;           // the run's seed, which also throws the novice's own dice
 };
 
 struct pilot_report_struct {

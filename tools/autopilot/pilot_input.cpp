@@ -68,9 +68,26 @@ void MoveMouse(float x, float y)
 
 void MoveMouseNear(float x, float y, float slack)
 {
-    if (MouseX >= 0 && std::fabs(x - MouseX) <= slack && std::fabs(y - MouseY) <= slack)
+    MoveMouseToward(x, y, slack, INFINITY);
+}
+
+void MoveMouseToward(float x, float y, float slack, float step)
+{
+    if (MouseX < 0) {
+        MoveMouse(x, y);
         return;
+    }
+    if (MouseWithin(x, y, slack))
+        return;
+    float dx = x - MouseX, dy = y - MouseY, d = std::hypot(dx, dy);
+    if (d > step)
+        x = MouseX + dx / d * step, y = MouseY + dy / d * step;
     MoveMouse(x, y);
+}
+
+bool MouseWithin(float x, float y, float slack)
+{
+    return MouseX >= 0 && std::fabs(x - MouseX) <= slack && std::fabs(y - MouseY) <= slack;
 }
 
 bool MouseAt(float x, float y)

@@ -21,8 +21,12 @@ void MoveMouse(float x, float y);
 // The same, unless the mouse stands within slack pixels of it already: where
 // the exact spot does not matter, the replay stays short.
 void MoveMouseNear(float x, float y, float slack);
-// Whether the mouse stands on that point already.
+// A hand's move: toward the point, at most step pixels this frame, unless
+// the mouse stands within slack pixels of it already.
+void MoveMouseToward(float x, float y, float slack, float step);
+// Whether the mouse stands on that point already, or within slack of it.
 bool MouseAt(float x, float y);
+bool MouseWithin(float x, float y, float slack);
 // Lets go of every key held.
 void ReleaseAllKeys();
 // The replay: a header comment, the seed and every event so far.

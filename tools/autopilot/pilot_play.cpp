@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "editor/storey_check.h"
 #include "engine/hge.h"
 #include "foes/enemies.h"
 #include "frame/modes.h"
@@ -16,9 +17,9 @@
 #include "player/doors.h"
 #include "player/movement.h"
 #include "tools/autopilot/pilot_input.h"
+#include "tools/autopilot/pilot_novice.h"
 #include "tools/autopilot/pilot_parts.h"
 #include "tools/autopilot/pilot_world.h"
-#include "tools/storeycheck/storey_check.h"
 #include "world/angles.h"
 #include "world/campaign.h"
 #include "world/player_state.h"
@@ -45,6 +46,8 @@ static const int LookBackFrames = 50;
 static const int HoldFrames = 180;
 // A player takes a quarter of a second to react to an enemy coming in sight.
 static const int ReactionFrames = 15;
+// A novice forgets an enemy he has not seen for this long.
+static const int ForgetFrames = 600;
 // An alerted armed enemy that went out of sight this near, this few frames
 // ago, is waited for.
 static const float ExpectRange = 500;
@@ -64,6 +67,10 @@ struct known_struct {
     bool armed, alerted;
     int firstSeen, lastSeen;  // frames of the sighting under way, or the last
     int waited = 0;           // frames he has waited for it or hidden from it
+    int reaction = ReactionFrames;  // frames this sighting takes him to react
+    float distance = 0;       // pixels from him when last seen
+    float closing = 0;        // pixels a frame it came nearer, smoothed
+    int lastCame = -1000;     // the last frame it was seen coming nearer
 };
 
 struct play_memory_struct {
@@ -109,11 +116,24 @@ static float Wrap(float a)
     return a;
 }
 
-// The mouse on a world point: the aim follows it, the camera halfway.
+// The mouse toward a picture point: at once, or at the novice's pace.
+static void PointMouse(float sx, float sy, float slack)
+{
+    MoveMouseToward(sx, sy, slack, NovicePlays() ? NoviceMouseStep : INFINITY);
+}
+
+// The mouse on a world point: the aim follows it, the camera halfway. The
+// novice aims where he believes the point to be.
 static void AimAt(float x, float y)
 {
-    MoveMouse(ScreenXOf(x), ScreenYOf(y));
+    if (NovicePlays())
+        WanderedPoint(x, y, &x, &y);
+    PointMouse(ScreenXOf(x), ScreenYOf(y), 0);
 }
+
+// He faces the point he aims at, closely enough to fire; the novice faces
+// where he believes it to be, with the mouse come to rest there.
+static bool OnTarget(float x, float y, float tolerance);
 
 // Near the storey's edge the camera stops, and a point far along the way
 // would lie off the screen: the mouse goes no further than the screen's edge.
@@ -130,7 +150,7 @@ static void AimAlong(float angle, float distance)
     if (s < -0.01f)
         distance = std::min(distance, (1 - sy) / s);
     distance = std::max(distance, 8.0f);
-    MoveMouseNear(ScreenXOf(PlayerX + c * distance), ScreenYOf(PlayerY + s * distance), RoughAim);
+    PointMouse(ScreenXOf(PlayerX + c * distance), ScreenYOf(PlayerY + s * distance), RoughAim);
 }
 
 static void WatchTowards(float x, float y)
@@ -144,6 +164,14 @@ static bool Facing(float x, float y, float tolerance)
     float want = atan2f(y - PlayerY, x - PlayerX);
     float turn = (Crouching ? 4.5f : 7.0f) / 60.0f;
     return std::fabs(Wrap(want - PlayerAngle)) - turn < tolerance;
+}
+
+static bool OnTarget(float x, float y, float tolerance)
+{
+    if (!NovicePlays())
+        return Facing(x, y, tolerance);
+    WanderedPoint(x, y, &x, &y);
+    return Facing(x, y, tolerance) && MouseWithin(ScreenXOf(x), ScreenYOf(y), 2);
 }
 
 static void SteerTo(float x, float y);
@@ -242,20 +270,56 @@ static bool StillAlive(const void* id)
                        [id](const enemy_struct& e) { return !e.dead && e.head_anim.get() == id; });
 }
 
-// What he saw this frame joins what he remembers; the fallen are forgotten.
-static void Remember(int frame, const std::vector<seen_enemy_struct>& seen)
+// The novice sees an enemy fall only where it falls in sight.
+static bool SeenFallen(const void* id)
 {
-    for (const seen_enemy_struct& s : seen) {
+    auto fallen = [id](const enemy_struct& e) {
+        return e.head_anim.get() == id && (e.dead || e.health <= 0) && CellInside(e.cell_x, e.cell_y) &&
+               LightMap[CellIndex(e.cell_x, e.cell_y)] > 0;
+    };
+    return std::any_of(Enemies.begin(), Enemies.end(), fallen) || std::any_of(Corpses.begin(), Corpses.end(), fallen);
+}
+
+static bool Forgotten(const known_struct& k, int frame)
+{
+    if (!NovicePlays())
+        return !StillAlive(k.id);
+    return SeenFallen(k.id) || frame - k.lastSeen > ForgetFrames;
+}
+
+// Staff that drew nearer this lately still count as coming at him.
+static const int ComingFrames = 60;
+
+// Whether an enemy in sight comes at him, as a novice makes it out: an
+// armed one holds its weapon up (calm ones keep their hands empty), office
+// staff drew nearer lately.
+static void JudgeByEye(int frame, seen_enemy_struct* s, known_struct* k, bool sightingGoesOn)
+{
+    k->closing = sightingGoesOn ? 0.85f * k->closing + 0.15f * (k->distance - s->distance) : 0;
+    k->distance = s->distance;
+    if (k->closing > 1)
+        k->lastCame = frame;
+    s->alerted = s->armed ? Enemies[s->index].alarm >= ALARM_ALERTED : frame - k->lastCame < ComingFrames;
+}
+
+// What he saw this frame joins what he remembers; the fallen are forgotten.
+static void Remember(int frame, std::vector<seen_enemy_struct>& seen)
+{
+    for (seen_enemy_struct& s : seen) {
         known_struct* k = Known(s.id);
         if (!k) {
             Memory.known.push_back({s.id, s.x, s.y, s.armed, s.alerted, frame, frame, 0});
-            continue;
-        }
-        if (k->lastSeen < frame - 1)
+            k = &Memory.known.back();
+            k->reaction = NovicePlays() ? NoviceReactionFrames() : ReactionFrames;
+        } else if (k->lastSeen < frame - 1) {
             k->firstSeen = frame;
+            k->reaction = NovicePlays() ? NoviceReactionFrames() : ReactionFrames;
+        }
+        if (NovicePlays())
+            JudgeByEye(frame, &s, k, k->firstSeen < frame);
         k->x = s.x, k->y = s.y, k->alerted = s.alerted, k->lastSeen = frame;
     }
-    std::erase_if(Memory.known, [](const known_struct& k) { return !StillAlive(k.id); });
+    std::erase_if(Memory.known, [frame](const known_struct& k) { return Forgotten(k, frame); });
 }
 
 // The enemies in sight long enough for him to have taken them in.
@@ -264,7 +328,7 @@ static std::vector<seen_enemy_struct> Noticed(int frame, const std::vector<seen_
     std::vector<seen_enemy_struct> noticed;
     for (const seen_enemy_struct& s : seen) {
         const known_struct* k = Known(s.id);
-        if (k && frame - k->firstSeen >= ReactionFrames)
+        if (k && frame - k->firstSeen >= k->reaction)
             noticed.push_back(s);
     }
     return noticed;
@@ -335,7 +399,7 @@ static void Fight(const target_struct& t)
     if (SeeToTheGun(true) || HandsState != HANDS_READY)
         return;
     float tolerance = std::clamp(atan2f(e.aimX == e.x && e.aimY == e.y ? 14.0f : 4.0f, e.distance), 0.01f, 0.06f);
-    if (Loaded() > 0 && Facing(e.aimX, e.aimY, tolerance)) {
+    if (Loaded() > 0 && OnTarget(e.aimX, e.aimY, tolerance)) {
         TapKey(HGEK_LBUTTON);
         PilotReport.shots++;
     }
@@ -588,6 +652,8 @@ void PlayFrame(int frame)
         return;
     }
     std::vector<seen_enemy_struct> inSight = SeenEnemies();
+    if (NovicePlays())
+        WanderAim();
     Remember(frame, inSight);
     std::vector<seen_enemy_struct> seen = Noticed(frame, inSight);
     target_struct target = ChooseTarget(seen);

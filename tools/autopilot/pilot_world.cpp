@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editor/storey_check.h"
 #include "foes/enemies.h"
 #include "foes/perception.h"
 #include "frame/modes.h"
 #include "player/movement.h"
-#include "tools/storeycheck/storey_check.h"
 
 // A bullet flies at about chest height: a fixture standing taller stops it.
 static const int TallFurniture = 70;

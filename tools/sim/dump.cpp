@@ -101,6 +101,7 @@ std::string DumpGameState()
     DumpStorey(w);
     DumpPlayer(w);
     DumpFoes(w);
+    DumpEditor(w);
     DumpRecord(w);
     JsonEndObject(w);
     return w.text + "\n";

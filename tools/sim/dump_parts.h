@@ -6,3 +6,4 @@
 void DumpStorey(json_writer_struct& w);
 void DumpPlayer(json_writer_struct& w);
 void DumpFoes(json_writer_struct& w);
+void DumpEditor(json_writer_struct& w);

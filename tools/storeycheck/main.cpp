@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "assets/catalogue.h"
+#include "editor/storey_check.h"
 #include "engine/sim.h"
 #include "frame/program.h"
-#include "tools/storeycheck/storey_check.h"
 #include "world/level_file.h"
 
 static std::string CardOrder(const storey_walk_struct& walk)
@@ -73,7 +73,7 @@ static int CheckFile(const char* file, bool show, bool* sound)
            Objects.size(), EnemyStarts.size(), CardOrder(walk).c_str(), points);
     if (show)
         ShowWalk(walk);
-    std::vector<std::string> faults = CheckStorey(walk);
+    std::vector<std::string> faults = FaultTexts(CheckStorey(walk));
     PrintFaults(file, faults);
     *sound = *sound && faults.empty();
     return points;
