@@ -1,6 +1,7 @@
 #include "assets/catalogue.h"
 
 #include "assets/atlas.h"
+#include "assets/translation.h"
 #include "engine/cp1251.h"
 #include "frame/program.h"
 
@@ -116,7 +117,7 @@ HTEXTURE TextureByName(const std::string& name)
     for (const texture_struct& t : TextureRegistry)
         if (t.name == name)
             return t.handle;
-    std::string text = "Текстура \""_cp + name + "\" не найдена"_cp;
+    std::string text = Tr("Текстура \""_cp) + name + Tr("\" не найдена"_cp);
     hge->System_MessageBox(text.c_str(), "Error", MB_OK | MB_ICONERROR);
     return TextureRegistry.empty() ? 0 : TextureRegistry[0].handle;
 }

@@ -1,5 +1,6 @@
 #include "assets/translation.h"
 
+#include <cctype>
 #include <filesystem>
 #include <sstream>
 
@@ -154,18 +155,48 @@ static void ReadCatalogue(const std::string& code)
         hge->System_Log("%s, %s; the texts after it stay Russian", name.c_str(), error.c_str());
 }
 
+// Codes match whatever their letter case, and "-" stands for "_" as
+// browsers write them ("pt-BR" is LINGUAS's "pt_BR").
+static bool SameCode(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); i++) {
+        char x = a[i] == '-' ? '_' : (char)std::tolower((unsigned char)a[i]);
+        char y = b[i] == '-' ? '_' : (char)std::tolower((unsigned char)b[i]);
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+static int FindLanguage(const std::string& code)
+{
+    for (size_t i = 0; i < Languages.size(); i++)
+        if (SameCode(Languages[i], code))
+            return (int)i;
+    return -1;
+}
+
 bool ChooseLanguage(const std::string& code)
 {
-    for (size_t i = 0; i < Languages.size(); i++) {
-        if (Languages[i] != code)
-            continue;
-        Language = (int)i;
-        Catalogue.clear();
-        if (i > 0)
-            ReadCatalogue(code);
-        return true;
-    }
-    return false;
+    int i = FindLanguage(code);
+    if (i < 0)
+        return false;
+    Language = i;
+    Catalogue.clear();
+    if (i > 0)
+        ReadCatalogue(Languages[i]);
+    return true;
+}
+
+std::string LanguageOfLocale(const std::string& locale)
+{
+    std::string name = locale.substr(0, locale.find_first_of(".@"));
+    for (const std::string& code : {name, name.substr(0, name.find_first_of("_-"))})
+        if (int i = FindLanguage(code); i >= 0)
+            return Languages[i];
+    return "";
 }
 
 const std::string& LanguageCode()
@@ -183,6 +214,8 @@ const char* Tr(const char* russian)
 
 const char* TrIn(const char* context, const char* russian)
 {
+    if (!context)
+        return Tr(russian);
     if (Catalogue.empty())
         return russian;
     auto found = Catalogue.find(std::string(context) + '\x04' + russian);

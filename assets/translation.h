@@ -27,15 +27,19 @@ bool ParseCatalogue(const std::string& text, translation_map* out, std::string* 
 void LoadLanguageList();
 // Shows the language with that code from now on, reading its catalogue
 // (logged when it cannot be read: the Russian texts then show). False for
-// a code the game does not offer.
+// a code the game does not offer. Letter case does not count.
 bool ChooseLanguage(const std::string& code);
+// The offered language a system's locale names ("en_US.UTF-8", "en-GB",
+// "ru"), or "" when it names none.
+std::string LanguageOfLocale(const std::string& locale);
 // The code of the language shown.
 const std::string& LanguageCode();
 
 // The text in the language shown: the translation, or the Russian text
 // itself when there is none. The pointer holds until the language changes.
 const char* Tr(const char* russian);
-// The same for a text whose translation depends on where it is used.
+// The same for a text whose translation depends on where it is used (a
+// null context is none).
 const char* TrIn(const char* context, const char* russian);
 // The same for a text that is kept in a string.
 std::string Tr(const std::string& russian);

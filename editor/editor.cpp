@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "assets/catalogue.h"
+#include "assets/translation.h"
 #include "editor/palette.h"
 #include "editor/storey_files.h"
 #include "editor/test_run.h"
@@ -272,9 +273,9 @@ static void HistoryKeys()
         return;
     bool redo = Pressed('Y') || (Pressed('Z') && Held(HGEK_SHIFT));
     if (redo)
-        ShowEditorMessage(RedoStep() ? TextRedone : TextNothingToRedo);
+        ShowEditorMessage(Tr(RedoStep() ? TextRedone : TextNothingToRedo));
     else if (Pressed('Z'))
-        ShowEditorMessage(UndoStep() ? TextUndone : TextNothingToUndo);
+        ShowEditorMessage(Tr(UndoStep() ? TextUndone : TextNothingToUndo));
 }
 
 static void ViewKeys()

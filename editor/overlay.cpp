@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "assets/character_sets.h"
+#include "assets/translation.h"
 #include "editor/editor.h"
 #include "editor/palette.h"
 #include "editor/shapes.h"
@@ -45,7 +46,7 @@ static std::string Num(int n)
 
 static const char* WeaponWord(int weapon)
 {
-    return weapon >= 0 && weapon <= 5 ? WeaponWords[weapon] : "\n";
+    return weapon >= 0 && weapon <= 5 ? Tr(WeaponWords[weapon]) : "\n";
 }
 
 static float CellScreenX(int column)
@@ -151,9 +152,9 @@ static void FloorToolView(int column, int row)
 {
     static const char* const brushMarks[3] = {"*", "/", "\\"};
     bool any = PaletteItem >= 0 && PaletteItem < (int)FloorTypes.size();
-    EditorText += "F1, F2: пол\n1-3 Кисть: "_cp + std::string(brushMarks[FloorBrush % 3]) + "\nТип пола: "_cp +
-                  (any ? FloorTypes[PaletteItem].name : "") + "\n" + "Колесо мыши - перебор\n"_cp +
-                  "Shift+ЛКМ: удаление\n"_cp + "Shift+del: полная очистка\n"_cp + "Пробел: палитра\n"_cp;
+    EditorText += Tr("F1, F2: пол\n1-3 Кисть: "_cp) + std::string(brushMarks[FloorBrush % 3]) + Tr("\nТип пола: "_cp) +
+                  (any ? FloorTypes[PaletteItem].name : "") + "\n" + Tr("Колесо мыши - перебор\n"_cp) +
+                  Tr("Shift+ЛКМ: удаление\n"_cp) + Tr("Shift+del: полная очистка\n"_cp) + Tr("Пробел: палитра\n"_cp);
     if (!any)
         return;
     const floor_type_struct& f = FloorTypes[PaletteItem];
@@ -168,8 +169,8 @@ static void FloorToolView(int column, int row)
 static void ObjectToolView(int column, int row)
 {
     const object_struct& b = ObjectBrush;
-    EditorText += "F1, F2: объекты\n"_cp + std::string("Тип объекта: "_cp) + ObjectTypeOf(b).name + "\n" +
-                  "ПКМ вращение\n"_cp + "Колесо мыши - перебор\n"_cp;
+    EditorText += Tr("F1, F2: объекты\n"_cp) + std::string(Tr("Тип объекта: "_cp)) + ObjectTypeOf(b).name + "\n" +
+                  Tr("ПКМ вращение\n"_cp) + Tr("Колесо мыши - перебор\n"_cp);
     if (!ObjectTypes.empty()) {
         int w, h;
         ObjectFootprint(b, &w, &h);
@@ -177,26 +178,26 @@ static void ObjectToolView(int column, int row)
                      CellScreenY(row + b.offset_y), b.rotation * QuarterTurn);
         OutlineCells(column, row, w, h, b.marked ? RefusedColour : PaintsColour);
     }
-    EditorText += "Shift+ЛКМ: удаление\n"_cp + std::string("Shift+del: полная очистка\n"_cp) + "Пробел: палитра\n"_cp;
+    EditorText += Tr("Shift+ЛКМ: удаление\n"_cp) + std::string(Tr("Shift+del: полная очистка\n"_cp)) + Tr("Пробел: палитра\n"_cp);
 }
 
 static void EnemyToolView(int column, int row)
 {
     const enemy_template_struct& t = EnemyTemplate;
-    EditorText += "1) Тип ног: "_cp + Num(t.legs_set) + "\n" + "2) Тип рук: "_cp + Num(t.hands_set) + "\n" +
-                  "3) Тип головы: "_cp + Num(t.head_set) + "\n" + "4) Оружие: "_cp +
-                  WeaponWord(t.weapon) + "5) Тревога: "_cp +
-                  Num(t.alarm) + "\n" + "6) Жизни: "_cp + Num(t.lives) + "\n";
+    EditorText += Tr("1) Тип ног: "_cp) + Num(t.legs_set) + "\n" + Tr("2) Тип рук: "_cp) + Num(t.hands_set) + "\n" +
+                  Tr("3) Тип головы: "_cp) + Num(t.head_set) + "\n" + Tr("4) Оружие: "_cp) +
+                  WeaponWord(t.weapon) + Tr("5) Тревога: "_cp) +
+                  Num(t.alarm) + "\n" + Tr("6) Жизни: "_cp) + Num(t.lives) + "\n";
     if (CharacterSetsPresent() && CellInside(column, row))
         DrawPerson(t.legs_set, t.hands_set, t.weapon, t.head_set, column, row, PreviewTint);
 }
 
 static void CardToolView(int column, int row)
 {
-    EditorText += "F1, F2: Выбор расположения карточек\n"_cp;
+    EditorText += Tr("F1, F2: Выбор расположения карточек\n"_cp);
     for (int k = 0; k < CARD_COUNT; k++) {
         const cell_struct& c = CardCell[k];
-        EditorText += CardLabels[k] + (c.x < 0 ? std::string("нет"_cp) : Num(c.x) + ":" + Num(c.y)) + "\n";
+        EditorText += Tr(CardLabels[k]) + (c.x < 0 ? std::string(Tr("нет"_cp)) : Num(c.x) + ":" + Num(c.y)) + "\n";
     }
     if (PaletteItem >= 0 && PaletteItem < CARD_COUNT && CellInside(column, row))
         RenderTinted(Sprites[SPR_CARD_LIFT + PaletteItem], PreviewTint, CellScreenX(column) + 10,
@@ -210,11 +211,11 @@ static void ToolView(int column, int row)
     case TOOL_OBJECTS: ObjectToolView(column, row); break;
     case TOOL_ENEMIES: EnemyToolView(column, row); break;
     case TOOL_PLAYER_START:
-        EditorText += "F1, F2: Выбор стартовой позиции игрока\n"_cp;
+        EditorText += Tr("F1, F2: Выбор стартовой позиции игрока\n"_cp);
         RenderTinted(Sprites[SPR_START], PreviewTint, CellScreenX(column), CellScreenY(row));
         break;
     case TOOL_LIFT:
-        EditorText += "F1, F2: Выбор положения лифта\n"_cp;
+        EditorText += Tr("F1, F2: Выбор положения лифта\n"_cp);
         RenderSprite(Sprites[SPR_LIFT], CellScreenX(column), CellScreenY(row));
         OutlineCells(column - 1, row - 1, 4, 4, PaintsColour);
         break;
@@ -225,11 +226,11 @@ static void ToolView(int column, int row)
 static const char* ToolHelp()
 {
     switch (EditorTool) {
-    case TOOL_FLOORS: return HelpFloorKeys;
-    case TOOL_ENEMIES: return HelpEnemyKeys;
+    case TOOL_FLOORS: return Tr(HelpFloorKeys);
+    case TOOL_ENEMIES: return Tr(HelpEnemyKeys);
     case TOOL_PLAYER_START:
-    case TOOL_LIFT: return HelpPlaceKeys;
-    case TOOL_CARDS: return HelpCardKeys;
+    case TOOL_LIFT: return Tr(HelpPlaceKeys);
+    case TOOL_CARDS: return Tr(HelpCardKeys);
     }
     return "";
 }
@@ -240,10 +241,10 @@ static void AddKeyHelp()
 {
     EditorText += ToolHelp();
     if (EditorTool == TOOL_ENEMIES && SelectedStart >= 0 && SelectedStart < (int)EnemyStarts.size())
-        EditorText += TextSelected + Num(EnemyStarts[SelectedStart].cell_x) + ":" +
+        EditorText += Tr(TextSelected) + Num(EnemyStarts[SelectedStart].cell_x) + ":" +
                       Num(EnemyStarts[SelectedStart].cell_y) + "\n";
-    EditorText += HelpCommonKeys;
-    EditorText += TextHistory + Num(UndoStepCount()) + " / " + Num(RedoStepCount()) + "\n";
+    EditorText += Tr(HelpCommonKeys);
+    EditorText += Tr(TextHistory) + Num(UndoStepCount()) + " / " + Num(RedoStepCount()) + "\n";
 }
 
 static void DrawVerdictPlace()
@@ -268,13 +269,13 @@ static void StoreyView(float mx, float my)
         DrawGrid();
     OutlineCells(0, 0, LevelWidth, LevelHeight, EdgeColour);
     DrawStoreyMarks();
-    EditorText += "Карта "_cp + Num(LevelWidth) + ":" + Num(LevelHeight) + "\n" + "Мышь "_cp + Num(column) + ":" +
-                  Num(row) + "\n" + "ЛКМ - добавление\n"_cp + "WASD - камера\n"_cp;
+    EditorText += Tr("Карта "_cp) + Num(LevelWidth) + ":" + Num(LevelHeight) + "\n" + Tr("Мышь "_cp) + Num(column) + ":" +
+                  Num(row) + "\n" + Tr("ЛКМ - добавление\n"_cp) + Tr("WASD - камера\n"_cp);
     ToolView(column, row);
     DrawVerdictPlace();
-    EditorText += LoadedLevelName.empty() ? std::string(TextSaveUnnamed)
-                                          : "F5 сохранение "_cp + LoadedLevelName + "\n";
-    EditorText += "F8 загрузка temp.lvl\n"_cp;
+    EditorText += LoadedLevelName.empty() ? std::string(Tr(TextSaveUnnamed))
+                                          : Tr("F5 сохранение "_cp) + LoadedLevelName + "\n";
+    EditorText += Tr("F8 загрузка temp.lvl\n"_cp);
     AddKeyHelp();
 }
 
@@ -310,10 +311,10 @@ static void DrawPalettePage(int palette, const char* title, float mx, float my)
                 OutlineSlot(s, HoverColour);
         }
     }
-    EditorText += title + Num(page + 1) + " из "_cp + Num(PalettePageCount(palette));
+    EditorText += title + Num(page + 1) + Tr(" из "_cp) + Num(PalettePageCount(palette));
     if (PaletteItem >= 0 && PaletteItem < PaletteItemCount(palette))
-        FootLines.push_back(TextChosen + PaletteItemName(palette, PaletteItem));
-    FootLines.push_back(HelpPaletteKeys);
+        FootLines.push_back(Tr(TextChosen) + PaletteItemName(palette, PaletteItem));
+    FootLines.push_back(Tr(HelpPaletteKeys));
     if (hovered >= 0 && HudFont)
         HudFont->Render(mx + 14, my + 4, HGETEXT_LEFT, PaletteItemName(palette, hovered).c_str());
 }
@@ -323,10 +324,10 @@ static void EnemyPaletteView()
 {
     const enemy_template_struct& t = EnemyTemplate;
     hge->Gfx_Clear(EnemyPaletteBackground);
-    EditorText += "1) Тип ног: "_cp + Num(t.legs_set + 1) + "; " + "2) Тип рук: "_cp + Num(t.hands_set + 1) + "; " +
-                  "4) Тип головы: "_cp + Num(t.head_set + 1) + "\n";
-    EditorText += std::string("3) Оружие: "_cp) + WeaponWord(t.weapon) +
-                  HelpEnemyPaletteKeys;
+    EditorText += Tr("1) Тип ног: "_cp) + Num(t.legs_set + 1) + "; " + Tr("2) Тип рук: "_cp) + Num(t.hands_set + 1) + "; " +
+                  Tr("4) Тип головы: "_cp) + Num(t.head_set + 1) + "\n";
+    EditorText += std::string(Tr("3) Оружие: "_cp)) + WeaponWord(t.weapon) +
+                  Tr(HelpEnemyPaletteKeys);
     if (!CharacterSetsPresent())
         return;
     float x = hge->System_GetState(HGE_SCREENWIDTH) / (ZoomOn ? 4.0f : 2.0f);
@@ -339,8 +340,8 @@ static void EnemyPaletteView()
 static void PaletteView(float mx, float my)
 {
     switch (EditorTool) {
-    case TOOL_FLOORS: DrawPalettePage(PALETTE_FLOORS, "Палитра полов. Страница  "_cp, mx, my); break;
-    case TOOL_OBJECTS: DrawPalettePage(PALETTE_OBJECTS, "Палитра объектов. Страница  "_cp, mx, my); break;
+    case TOOL_FLOORS: DrawPalettePage(PALETTE_FLOORS, Tr("Палитра полов. Страница  "_cp), mx, my); break;
+    case TOOL_OBJECTS: DrawPalettePage(PALETTE_OBJECTS, Tr("Палитра объектов. Страница  "_cp), mx, my); break;
     case TOOL_ENEMIES: EnemyPaletteView(); break;
     }
     RenderSprite(Sprites[SPR_AIM], ceilf(mx), ceilf(my));
@@ -388,7 +389,7 @@ void RenderEditor(float mx, float my)
         StoreyView(mx, my);
     DrawCardSlots();
     if (HudFont)
-        HudFont->Render(5, 5, HGETEXT_LEFT, OverlayHidden ? HelpHidden : EditorText.c_str());
+        HudFont->Render(5, 5, HGETEXT_LEFT, OverlayHidden ? Tr(HelpHidden) : EditorText.c_str());
 }
 
 void RenderEditorOnScreen()

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "assets/font.h"
+#include "assets/translation.h"
 #include "editor/editor.h"
 #include "editor/enemy_tool.h"
 #include "editor/shapes.h"
@@ -56,11 +57,11 @@ static void LookAtStart()
 bool SaveStoreyAs(const std::string& name)
 {
     if (!SaveLevel(name)) {
-        ShowEditorMessage(TextSaveFailed + name + TextSaveFailedWhy);
+        ShowEditorMessage(Tr(TextSaveFailed) + name + Tr(TextSaveFailedWhy));
         return false;
     }
     LoadedLevelName = name;
-    ShowEditorMessage(TextSaved + name);
+    ShowEditorMessage(Tr(TextSaved) + name);
     return true;
 }
 
@@ -79,10 +80,10 @@ bool OpenStorey(const std::string& name)
     bool loaded = LoadLevel(name);
     StoreyReplaced();
     if (!loaded) {
-        ShowEditorMessage(TextLoadFailed + name + (StoreyFileExists(name) ? TextBrokenFile : TextNoSuchFile));
+        ShowEditorMessage(Tr(TextLoadFailed) + name + Tr(StoreyFileExists(name) ? TextBrokenFile : TextNoSuchFile));
         return false;
     }
-    ShowEditorMessage(TextLoaded + name);
+    ShowEditorMessage(Tr(TextLoaded) + name);
     return true;
 }
 
@@ -90,7 +91,7 @@ bool MakeStorey(int width, int height)
 {
     if (width < NewStoreySmallest || height < NewStoreySmallest || width > NewStoreyLargest ||
         height > NewStoreyLargest) {
-        ShowEditorMessage(TextBadSize);
+        ShowEditorMessage(Tr(TextBadSize));
         return false;
     }
     OpenWholeStoreyStep();
@@ -98,7 +99,7 @@ bool MakeStorey(int width, int height)
     StoreyReplaced();
     LoadedLevelName.clear();
     LookAtStart();
-    ShowEditorMessage(TextNewMade + std::to_string(width) + ":" + std::to_string(height));
+    ShowEditorMessage(Tr(TextNewMade) + std::to_string(width) + ":" + std::to_string(height));
     return true;
 }
 
@@ -186,7 +187,7 @@ static void SaveAsFrame()
     if (!hge->Input_KeyDown(HGEK_ENTER))
         return;
     if (WithoutExtension(DialogName).empty()) {
-        ShowEditorMessage(TextNameEmpty);
+        ShowEditorMessage(Tr(TextNameEmpty));
         return;
     }
     FileDialog = DIALOG_NONE;
@@ -267,34 +268,34 @@ static void DrawBox(int lines)
 static void DrawSaveAs()
 {
     DrawBox(4);
-    DrawLine(0, TextSaveAsTitle + DialogName + "_");
+    DrawLine(0, Tr(TextSaveAsTitle) + DialogName + "_");
     DrawLine(1, "data/" + TypedFileName());
-    DrawLine(2, StoreyFileExists(TypedFileName()) ? TextNameTaken : TextNameFree);
-    DrawLine(3, TextSaveAsKeys);
+    DrawLine(2, Tr(StoreyFileExists(TypedFileName()) ? TextNameTaken : TextNameFree));
+    DrawLine(3, Tr(TextSaveAsKeys));
 }
 
 static void DrawFileList()
 {
     int rows = std::min((int)DialogFiles.size() - ListScroll, ListRows);
     DrawBox(std::max(rows, 1) + 3);
-    DrawLine(0, TextOpenTitle);
+    DrawLine(0, Tr(TextOpenTitle));
     if (DialogFiles.empty())
-        DrawLine(1, TextNoStoreyFiles);
+        DrawLine(1, Tr(TextNoStoreyFiles));
     for (int r = 0; r < rows; r++) {
         if (ListScroll + r == DialogChoice)
             FillBox(BoxX + 6, ListTop + r * LineHeight, BoxWidth - 12, LineHeight, ChoiceColour);
         HudFont->Render(BoxX + 20, ListTop + r * LineHeight + 1, HGETEXT_LEFT, DialogFiles[ListScroll + r].c_str());
     }
-    DrawLine(std::max(rows, 1) + 2, TextOpenKeys);
+    DrawLine(std::max(rows, 1) + 2, Tr(TextOpenKeys));
 }
 
 static void DrawNewStorey()
 {
     DrawBox(4);
-    DrawLine(0, TextNewTitle);
-    DrawLine(1, TextNewWidth + DialogSize[0] + (DialogField == 0 ? "_" : ""));
-    DrawLine(2, TextNewHeight + DialogSize[1] + (DialogField == 1 ? "_" : ""));
-    DrawLine(3, TextNewKeys);
+    DrawLine(0, Tr(TextNewTitle));
+    DrawLine(1, Tr(TextNewWidth) + DialogSize[0] + (DialogField == 0 ? "_" : ""));
+    DrawLine(2, Tr(TextNewHeight) + DialogSize[1] + (DialogField == 1 ? "_" : ""));
+    DrawLine(3, Tr(TextNewKeys));
 }
 
 void DrawFileDialog()

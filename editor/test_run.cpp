@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "assets/translation.h"
 #include "editor/editor.h"
 #include "editor/texts.h"
 #include "foes/effects.h"
@@ -107,7 +108,7 @@ void StartTestRun()
     DialogueNumber = Aside.dialogueNumber;
     if (!ReadLevelText(storey, "the test run")) {
         SwapPlayState(Aside);
-        ShowEditorMessage(TextTestRunFailed);
+        ShowEditorMessage(Tr(TextTestRunFailed));
         return;
     }
     Health = MaxHealth;
@@ -129,7 +130,7 @@ void EndTestRun(int how)
     hge->Channel_StopAll();
     GameMode = MODE_GAME;
     WorldMode = WORLD_EDIT;
-    ShowEditorMessage(TextTestRunEnded[how]);
+    ShowEditorMessage(Tr(TextTestRunEnded[how]));
 }
 
 bool TestRunTakesCampaignStep()

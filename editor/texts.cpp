@@ -1,5 +1,6 @@
 #include "editor/texts.h"
 
+#include "assets/translation.h"
 #include "editor/storey_check.h"
 #include "engine/cp1251.h"
 
@@ -73,33 +74,33 @@ static std::string Place(cell_struct c)
 
 static std::string Uniform(int handsSet)
 {
-    return handsSet == 3 ? "Зелёная форма штурмовиков"_cp : "Тёмная форма охраны"_cp;
+    return Tr(handsSet == 3 ? "Зелёная форма штурмовиков"_cp : "Тёмная форма охраны"_cp);
 }
 
 std::string FaultText(const storey_fault_struct& f)
 {
     const std::string at = Place(f.at);
-    const std::string card = f.card >= 0 && f.card < CARD_COUNT ? CardLabels[f.card] : "";
+    const std::string card = f.card >= 0 && f.card < CARD_COUNT ? Tr(CardLabels[f.card]) : "";
     switch (f.kind) {
-    case FAULT_SIZE: return "Размер этажа не для кампании"_cp;
-    case FAULT_NO_ROOM_AT_START: return "Игроку тесно на старте "_cp + at;
-    case FAULT_CARD_UNREACHED: return card + at + " - до неё не дойти"_cp;
-    case FAULT_LIFT_UNREACHED: return "До лифта "_cp + at + " не дойти"_cp;
-    case FAULT_DOOR_NEVER_OPENS: return "Дверь "_cp + f.name + " " + at + " игроку не открыть"_cp;
-    case FAULT_DOOR_BLOCKED: return "Дверь "_cp + f.name + ": проход закрыт с одной стороны, "_cp + at;
-    case FAULT_DOORWAY_SHARED: return "Дверь "_cp + f.name + " делит проход с другой дверью, "_cp + at;
-    case FAULT_LIFT_OFF_STOREY: return "Лифт "_cp + at + " за краем этажа"_cp;
-    case FAULT_NO_LIFT_CARD: return "Нет карты для лифта: лифт открыт сразу"_cp;
-    case FAULT_CARD_COVERED: return card + at + " - под предметом или за краем"_cp;
-    case FAULT_DOORS_WITHOUT_CARD: return "Двери "_cp + f.name + " открыты всем: их карты нет"_cp;
-    case FAULT_CARD_WITHOUT_DOOR: return card + at + " - нет двери "_cp + f.name;
-    case FAULT_ENEMY_OFF_STOREY: return "Враг "_cp + at + " за краем этажа"_cp;
-    case FAULT_ENEMY_INSIDE: return "Враг "_cp + at + " стоит внутри "_cp + f.name;
-    case FAULT_ENEMY_IN_FRAME: return "Враг "_cp + at + " у края этажа, там враги не ходят"_cp;
-    case FAULT_ENEMY_NEAR_START: return "Враг "_cp + at + " рядом со стартом игрока"_cp;
+    case FAULT_SIZE: return Tr("Размер этажа не для кампании"_cp);
+    case FAULT_NO_ROOM_AT_START: return Tr("Игроку тесно на старте "_cp) + at;
+    case FAULT_CARD_UNREACHED: return card + at + Tr(" - до неё не дойти"_cp);
+    case FAULT_LIFT_UNREACHED: return Tr("До лифта "_cp) + at + Tr(" не дойти"_cp);
+    case FAULT_DOOR_NEVER_OPENS: return Tr("Дверь "_cp) + f.name + " " + at + Tr(" игроку не открыть"_cp);
+    case FAULT_DOOR_BLOCKED: return Tr("Дверь "_cp) + f.name + Tr(": проход закрыт с одной стороны, "_cp) + at;
+    case FAULT_DOORWAY_SHARED: return Tr("Дверь "_cp) + f.name + Tr(" делит проход с другой дверью, "_cp) + at;
+    case FAULT_LIFT_OFF_STOREY: return Tr("Лифт "_cp) + at + Tr(" за краем этажа"_cp);
+    case FAULT_NO_LIFT_CARD: return Tr("Нет карты для лифта: лифт открыт сразу"_cp);
+    case FAULT_CARD_COVERED: return card + at + Tr(" - под предметом или за краем"_cp);
+    case FAULT_DOORS_WITHOUT_CARD: return Tr("Двери "_cp) + f.name + Tr(" открыты всем: их карты нет"_cp);
+    case FAULT_CARD_WITHOUT_DOOR: return card + at + Tr(" - нет двери "_cp) + f.name;
+    case FAULT_ENEMY_OFF_STOREY: return Tr("Враг "_cp) + at + Tr(" за краем этажа"_cp);
+    case FAULT_ENEMY_INSIDE: return Tr("Враг "_cp) + at + Tr(" стоит внутри "_cp) + f.name;
+    case FAULT_ENEMY_IN_FRAME: return Tr("Враг "_cp) + at + Tr(" у края этажа, там враги не ходят"_cp);
+    case FAULT_ENEMY_NEAR_START: return Tr("Враг "_cp) + at + Tr(" рядом со стартом игрока"_cp);
     case FAULT_BARE_FLOOR:
-        return "Клеток без пола на пути игрока: "_cp + std::to_string(f.count) + ", первая "_cp + at;
-    case FAULT_UNIFORM_VANISHES: return Uniform(f.uniform) + " сливается с полом "_cp + f.name + ", враг "_cp + at;
+        return Tr("Клеток без пола на пути игрока: "_cp) + std::to_string(f.count) + Tr(", первая "_cp) + at;
+    case FAULT_UNIFORM_VANISHES: return Uniform(f.uniform) + Tr(" сливается с полом "_cp) + f.name + Tr(", враг "_cp) + at;
     }
     return "";
 }

@@ -1,6 +1,7 @@
-// Every text the editor shows beyond its first help lines, in Windows-1251:
-// the key help, the file dialogs and their messages, the test run and the
-// checker's verdict.
+// Every text the editor shows beyond its first help lines, in Windows-1251
+// Russian: the key help, the file dialogs and their messages, the test run
+// and the checker's verdict. Each is shown through Tr, in the player's
+// language.
 #pragma once
 
 #include <string>

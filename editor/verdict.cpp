@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "assets/translation.h"
 #include "editor/storey_check.h"
 #include "editor/texts.h"
 #include "editor/undo.h"
@@ -41,11 +42,11 @@ bool VerdictShown()
 
 std::vector<std::string> VerdictLines()
 {
-    std::vector<std::string> lines = {CanFinish ? TextCanFinish : TextCannotFinish};
+    std::vector<std::string> lines = {Tr(CanFinish ? TextCanFinish : TextCannotFinish)};
     if (!Faults.empty())
         lines.push_back(FaultText(Faults[0]));
     if (Faults.size() > 1)
-        lines.push_back(TextMoreFaults + std::to_string(Faults.size()));
+        lines.push_back(Tr(TextMoreFaults) + std::to_string(Faults.size()));
     return lines;
 }
 

@@ -64,6 +64,13 @@ void BrowserSetFullScreen(bool on)
     MAIN_THREAD_EM_ASM(Module.quarvelSetFullScreen($0 != 0), on);
 }
 
+std::string BrowserLanguage()
+{
+    char language[64] = {};
+    MAIN_THREAD_EM_ASM(stringToUTF8(navigator.language || "", $0, $1), language, (int)sizeof language);
+    return language;
+}
+
 void KeepFileAcrossVisits(const std::string& path)
 {
     MAIN_THREAD_EM_ASM(Module.quarvelKeepFile(UTF8ToString($0)), path.c_str());

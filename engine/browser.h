@@ -17,6 +17,9 @@ bool BrowserFullScreen();
 // Asks the page to enter or leave full screen.
 void BrowserSetFullScreen(bool on);
 
+// The browser's language ("en-US"), empty when it does not say.
+std::string BrowserLanguage();
+
 // Copies a file the game has just written into the page's lasting storage
 // and starts writing that storage out.
 void KeepFileAcrossVisits(const std::string& path);

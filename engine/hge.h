@@ -95,6 +95,11 @@ public:
     virtual void System_Log(const char* format, ...) __attribute__((format(printf, 2, 3))) = 0;
     // Shows a message box (Windows-1251 text). Headless runs only log it.
     virtual int System_MessageBox(const char* text, const char* caption, unsigned style) = 0;
+    // The language the player's system is set to, as the system names it
+    // ("en_US.UTF-8" on the desktop, "en-US" in a web page); empty when it
+    // is not known, and always in a headless run, so runs do not depend on
+    // the machine.
+    virtual std::string System_GetLanguage() = 0;
 
     virtual void System_SetStateBool(hgeBoolState state, bool value) = 0;
     virtual void System_SetStateFunc(hgeFuncState state, hgeCallback value) = 0;

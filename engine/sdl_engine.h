@@ -67,6 +67,7 @@ public:
     std::string System_GetErrorMessage() override;
     void System_Log(const char* format, ...) override __attribute__((format(printf, 2, 3)));
     int System_MessageBox(const char* text, const char* caption, unsigned style) override;
+    std::string System_GetLanguage() override;
 
     void System_SetStateBool(hgeBoolState state, bool value) override;
     void System_SetStateFunc(hgeFuncState state, hgeCallback value) override;

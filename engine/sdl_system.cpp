@@ -366,6 +366,23 @@ int SdlEngine::System_MessageBox(const char* text, const char* caption, unsigned
     return 1;
 }
 
+std::string SdlEngine::System_GetLanguage()
+{
+    if (headless)
+        return "";
+#ifdef __EMSCRIPTEN__
+    return BrowserLanguage();
+#else
+    // The order in which the C library itself picks the language of messages.
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = getenv(name);
+        if (value && *value)
+            return value;
+    }
+    return "";
+#endif
+}
+
 // In a web page the player also leaves full screen with the browser's own
 // keys, so the page's state is the one that counts.
 static bool CurrentlyWindowed(SdlEngine* e)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "assets/character_sets.h"
+#include "assets/translation.h"
 #include "engine/cp1251.h"
 #include "foes/effects.h"
 #include "foes/enemies.h"
@@ -86,7 +87,7 @@ static void FireEnemyGun(enemy_struct& e, float slope)
     int w = e.weapon;
     if (w < WEAPON_REVOLVER || w > WEAPON_RIFLE) {
         if (!UnusableWeaponReported)
-            hge->System_MessageBox("Противники не могут атаковать таким оружием"_cp, "Error", MB_OK | MB_ICONERROR);
+            hge->System_MessageBox(Tr("Противники не могут атаковать таким оружием"_cp), "Error", MB_OK | MB_ICONERROR);
         UnusableWeaponReported = true;
         // No firing animation plays that the enemy could wait for, so it
         // rests as after a shot instead.

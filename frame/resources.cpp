@@ -8,6 +8,7 @@
 #include "assets/atlas.h"
 #include "assets/catalogue.h"
 #include "assets/character_sets.h"
+#include "assets/translation.h"
 #include "engine/cp1251.h"
 #include "engine/paths.h"
 #include "frame/hooks.h"
@@ -143,10 +144,23 @@ void LoadSounds(int first, int last)
         Sounds[i] = hge->Effect_Load(SoundFiles[i]);
 }
 
+// The file each registry picture was loaded from.
+static std::string PictureFiles[REGISTRY_PICTURE_COUNT];
+
+// A picture with words comes in the language shown. The atlas picture has
+// none, and every sprite of the catalogues holds its texture: it is always
+// the same file.
+static std::string PictureFile(int i)
+{
+    return i == 0 ? std::string("data/") + RegistryPictures[0] : LocalPicture(RegistryPictures[i]);
+}
+
 void RegisterPictures()
 {
-    for (const char* name : RegistryPictures)
-        TextureRegistry.push_back({hge->Texture_Load((std::string("data/") + name).c_str()), name});
+    for (int i = 0; i < REGISTRY_PICTURE_COUNT; i++) {
+        PictureFiles[i] = PictureFile(i);
+        TextureRegistry.push_back({hge->Texture_Load(PictureFiles[i].c_str()), RegistryPictures[i]});
+    }
 }
 
 void LoadFonts()
@@ -170,14 +184,48 @@ static void CreateWorldTarget()
 // A picture that did not load still gets its sprite, without texture: it
 // draws as a plain rectangle, so a missing picture shows and its buttons
 // can still be found and clicked.
+static void CutPictureSprite(int k)
+{
+    const picture_sprite_struct& p = PictureSprites[k];
+    HTEXTURE tex = TextureRegistry[p.registry].handle;
+    OwnedPictures[k] = std::make_unique<hgeAnimation>(tex, 1, 1.0f, p.x, p.y, p.w, p.h);
+    Sprites[p.sprite] = OwnedPictures[k].get();
+}
+
 void BuildPictureSprites()
 {
-    for (const picture_sprite_struct& p : PictureSprites) {
-        HTEXTURE tex = TextureRegistry[p.registry].handle;
-        OwnedPictures.push_back(std::make_unique<hgeAnimation>(tex, 1, 1.0f, p.x, p.y, p.w, p.h));
-        Sprites[p.sprite] = OwnedPictures.back().get();
-    }
+    OwnedPictures.clear();
+    OwnedPictures.resize(PICTURE_SPRITE_COUNT);
+    for (int k = 0; k < PICTURE_SPRITE_COUNT; k++)
+        CutPictureSprite(k);
     SetSpriteColor(Sprites[SPR_SPLASH], 0x00000000);
+}
+
+// Cut again from the picture's new texture, each sprite keeping its colour
+// (a fade of the splash).
+static void RecutPictureSprites(int registry)
+{
+    for (int k = 0; k < (int)OwnedPictures.size(); k++) {
+        if (PictureSprites[k].registry != registry)
+            continue;
+        uint32_t colour = OwnedPictures[k]->GetColor();
+        CutPictureSprite(k);
+        OwnedPictures[k]->SetColor(colour);
+    }
+}
+
+void ShowLocalPictures()
+{
+    for (int i = 0; i < REGISTRY_PICTURE_COUNT && i < (int)TextureRegistry.size(); i++) {
+        std::string file = PictureFile(i);
+        if (file == PictureFiles[i])
+            continue;
+        if (TextureRegistry[i].handle)
+            hge->Texture_Free(TextureRegistry[i].handle);
+        TextureRegistry[i].handle = hge->Texture_Load(file.c_str());
+        PictureFiles[i] = file;
+        RecutPictureSprites(i);
+    }
 }
 
 static void LookUpAtlasSprites()
@@ -210,7 +258,7 @@ static bool GameDataPresent()
 {
     if (TextureRegistry[0].handle)
         return true;
-    hge->System_MessageBox("Не хватает игровых ресурсов"_cp, "Error", MB_OK | MB_ICONERROR);
+    hge->System_MessageBox(Tr("Не хватает игровых ресурсов"_cp), "Error", MB_OK | MB_ICONERROR);
     Cleanup();
     return false;
 }
@@ -239,6 +287,9 @@ static void StartScratchStorey()
 bool LoadResources()
 {
     InstallGameHooks();
+    // The language first: the pictures and even the first message depend on it.
+    ReadSettings();
+    ChooseStartLanguage();
     Sounds[SND_MENU_MUSIC] = hge->Effect_Load(SoundFiles[SND_MENU_MUSIC]);
     RegisterPictures();
     LoadSounds(SND_GRENADE_EXPLOSION, SOUND_COUNT - 1);
@@ -253,7 +304,6 @@ bool LoadResources()
     HudFont->SetColor(0xFFFF2222);
     CheckNumberCode();
     ReadSaveFile();
-    ReadSettings();
     ChooseStartMode();
     CampaignStep = 0;
     StartFrontScreens();

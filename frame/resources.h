@@ -151,3 +151,7 @@ void LoadSounds(int first, int last);
 void RegisterPictures();
 void LoadFonts();
 void BuildPictureSprites();
+// After the language has changed: the pictures that have their own copy in
+// one language or the other are loaded anew (the old textures freed) and
+// their sprites cut again, so every screen shows the new words at once.
+void ShowLocalPictures();

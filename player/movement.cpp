@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "assets/translation.h"
 #include "engine/cp1251.h"
 #include "world/angles.h"
 #include "frame/program.h"
@@ -170,5 +171,5 @@ void TakeStance()
 void WarnIfManRadiusTooLarge()
 {
     if (man_radius >= CellWidth || man_radius >= CellHeight)
-        hge->System_MessageBox("Внимание! man_radius больше стороны ячейки"_cp, "Error", MB_OK | MB_ICONERROR);
+        hge->System_MessageBox(Tr("Внимание! man_radius больше стороны ячейки"_cp), "Error", MB_OK | MB_ICONERROR);
 }

@@ -1,10 +1,12 @@
 #include "screens/menu.h"
 
 #include "assets/music.h"
+#include "assets/translation.h"
 #include "engine/cp1251.h"
 #include "frame/modes.h"
 #include "frame/program.h"
 #include "frame/resources.h"
+#include "frame/settings.h"
 #include "world/campaign.h"
 #include "world/level_file.h"
 #include "world/player_state.h"
@@ -14,6 +16,7 @@ bool MenuHover[MENU_BUTTON_COUNT] = {};
 float SaveFailedNoticeTime = 0;
 
 const float SaveFailedNoticeSeconds = 5;
+const char* const SaveFailedNotice = "Не удалось сохранить игру.\nЕщё раз «Выход» — без сохранения."_cp;
 // Told once, the player may leave without a save for the rest of the run.
 static bool SaveFailureTold = false;
 
@@ -27,7 +30,9 @@ static const menu_button_struct MenuButtons[MENU_BUTTON_COUNT] = {
     {SPR_EXIT_HIGHLIT, 0, 530},     {SPR_RESTART_HIGHLIT, 0, 409},
 };
 
-const float SoundIconLeft = 654, MusicIconLeft = 727, IconTop = 2;
+// The language switch shows the language's code; each language's menu
+// picture has its own.
+const float LanguageIconLeft = 581, SoundIconLeft = 654, MusicIconLeft = 727, IconTop = 2;
 const char* const ScratchStorey = "temp.lvl";
 
 void StartFrontScreens()
@@ -175,6 +180,9 @@ static bool ClickInMenu(float mx, float my)
         ReplayCheckpoint();
     if (InsideSprite(Sprites[SPR_SOUND_OFF], SoundIconLeft, IconTop, mx, my))
         SoundOn = !SoundOn;
+    // All three switches are the same round plate.
+    if (InsideSprite(Sprites[SPR_SOUND_OFF], LanguageIconLeft, IconTop, mx, my))
+        ChooseNextLanguage();
     if (InsideSprite(Sprites[SPR_MUSIC_OFF], MusicIconLeft, IconTop, mx, my)) {
         MusicOn = !MusicOn;
         if (!MusicOn)
@@ -238,7 +246,7 @@ void RenderMenu(float mx, float my)
     if (!SoundOn)
         RenderSprite(Sprites[SPR_SOUND_OFF], SoundIconLeft, IconTop);
     if (SaveFailedNoticeTime > 0 && HudFont)
-        HudFont->Render(26, 200, HGETEXT_LEFT, "Не удалось сохранить игру.\nЕщё раз «Выход» — без сохранения."_cp);
+        HudFont->Render(26, 200, HGETEXT_LEFT, Tr(SaveFailedNotice));
     RenderSprite(Sprites[SPR_CURSOR], mx, my);
 }
 

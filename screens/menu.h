@@ -1,5 +1,5 @@
 // The screens outside the campaign: the start-up splash, the main menu with
-// its music and sound switches, and the controls picture.
+// its language, music and sound switches, and the controls picture.
 #pragma once
 
 #include "assets/sprite.h"
@@ -18,6 +18,7 @@ enum {
 
 extern bool MenuHover[MENU_BUTTON_COUNT];  // recomputed every menu frame
 extern float SaveFailedNoticeTime;         // seconds the menu still says the save failed
+extern const char* const SaveFailedNotice; // what it says
 
 // Writes the save on the way out; true when the program may end. When the
 // save cannot be written the menu says so for a few seconds and the program

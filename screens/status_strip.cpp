@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "assets/translation.h"
 #include "engine/cp1251.h"
 #include "frame/modes.h"
 #include "frame/program.h"
@@ -27,7 +28,7 @@ static std::string Format(const char* format, int a, int b = 0)
 
 std::string StripHealthText()
 {
-    return Format("Здоровье %d/%d"_cp, Health, MaxHealth);
+    return Format(Tr("Здоровье %d/%d"_cp), Health, MaxHealth);
 }
 
 // Rounds in the gun, then the spare ones: loose rounds and shells are
@@ -35,19 +36,19 @@ std::string StripHealthText()
 std::string StripWeaponText()
 {
     int w = (CurrentWeapon >= 0 && CurrentWeapon < WEAPON_COUNT) ? CurrentWeapon : WEAPON_NONE;
-    std::string name = WeaponNames[w];
+    std::string name = Tr(WeaponNames[w]);
     switch (w) {
-    case WEAPON_REVOLVER: return name + Format("  %d / %d"_cp, HandgunLoaded, Reserve[w]);
-    case WEAPON_PISTOL: return name + Format("  %d / %d маг."_cp, HandgunLoaded, Reserve[w]);
-    case WEAPON_SHOTGUN: return name + Format("  %d / %d"_cp, LongGunLoaded, Reserve[w]);
-    case WEAPON_RIFLE: return name + Format("  %d / %d маг."_cp, LongGunLoaded, Reserve[w]);
+    case WEAPON_REVOLVER: return name + Format("  %d / %d", HandgunLoaded, Reserve[w]);
+    case WEAPON_PISTOL: return name + Format(Tr("  %d / %d маг."_cp), HandgunLoaded, Reserve[w]);
+    case WEAPON_SHOTGUN: return name + Format("  %d / %d", LongGunLoaded, Reserve[w]);
+    case WEAPON_RIFLE: return name + Format(Tr("  %d / %d маг."_cp), LongGunLoaded, Reserve[w]);
     default: return name;
     }
 }
 
 std::string StripGrenadeText()
 {
-    return Format("Гранаты %d"_cp, Reserve[WEAPON_GRENADE]);
+    return Format(Tr("Гранаты %d"_cp), Reserve[WEAPON_GRENADE]);
 }
 
 static void DrawBackground(float top, float width, float bottom)

@@ -1,6 +1,7 @@
 #include "screens/story.h"
 
 #include "assets/music.h"
+#include "assets/translation.h"
 #include "frame/modes.h"
 #include "frame/program.h"
 #include "frame/resources.h"
@@ -50,6 +51,8 @@ int LineCount(const char* text)
     return lines;
 }
 
+// The blocks keep the places of the Russian page in every language: a
+// translation keeps each block's number of lines.
 static void RenderDialoguePage(const dialogue_page_struct& page)
 {
     float y = DialogueTop;
@@ -58,7 +61,7 @@ static void RenderDialoguePage(const dialogue_page_struct& page)
             break;
         hgeFont* font = block.speaker == SPEAKER_A ? SpeakerFontA : SpeakerFontB;
         if (font)
-            font->Render(page.x, y, HGETEXT_LEFT, block.text);
+            font->Render(page.x, y, HGETEXT_LEFT, Tr(block.text));
         y += DialogueLineStep * LineCount(block.text);
     }
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "assets/music.h"
+#include "assets/translation.h"
 #include "engine/cp1251.h"
 #include "frame/modes.h"
 #include "frame/program.h"
@@ -23,17 +24,18 @@ struct hot_rect_struct {
     int good;           // GOOD_* for the goods, -1 otherwise
     const char* title;  // the first line(s) of its text
     const char* worn;   // gear: the text once owned
+    const char* context = nullptr;  // of the title's translation, where the word alone is ambiguous
 };
 
 static const hot_rect_struct HotRects[] = {
     {25, 295, 34, 144, false, KIND_LONG_GUN, GOOD_RIFLE, "Автомат\n"_cp, nullptr},
-    {304, 405, 34, 145, false, KIND_AMMUNITION, GOOD_RIFLE_MAGAZINE, "Магазин\n"_cp, nullptr},
+    {304, 405, 34, 145, false, KIND_AMMUNITION, GOOD_RIFLE_MAGAZINE, "Магазин\n"_cp, nullptr, "ammunition"},
     {25, 295, 155, 267, false, KIND_LONG_GUN, GOOD_SHOTGUN, "Дробовик\n"_cp, nullptr},
-    {304, 405, 155, 267, false, KIND_AMMUNITION, GOOD_SHOTGUN_SHELL, "Патрон\n"_cp, nullptr},
+    {304, 405, 155, 267, false, KIND_AMMUNITION, GOOD_SHOTGUN_SHELL, "Патрон\n"_cp, nullptr, "shotgun"},
     {25, 126, 321, 431, false, KIND_HANDGUN, GOOD_PISTOL, "Пистолет\n"_cp, nullptr},
-    {135, 236, 321, 431, false, KIND_AMMUNITION, GOOD_PISTOL_MAGAZINE, "Магазин\n"_cp, nullptr},
+    {135, 236, 321, 431, false, KIND_AMMUNITION, GOOD_PISTOL_MAGAZINE, "Магазин\n"_cp, nullptr, "ammunition"},
     {25, 126, 443, 554, false, KIND_HANDGUN, GOOD_REVOLVER, "Револьвер\n"_cp, nullptr},
-    {135, 236, 443, 554, false, KIND_AMMUNITION, GOOD_REVOLVER_ROUND, "Патрон\n"_cp, nullptr},
+    {135, 236, 443, 554, false, KIND_AMMUNITION, GOOD_REVOLVER_ROUND, "Патрон\n"_cp, nullptr, "revolver"},
     {293, 395, 316, 427, false, KIND_AMMUNITION, GOOD_GRENADE, "Граната\n"_cp, nullptr},
     {293, 396, 451, 563, false, KIND_SERVICE, GOOD_HEALING, "Лечение\n"_cp, nullptr},
     {464, 565, 26, 138, false, KIND_GEAR, GOOD_HELMET, "Каска\n"_cp, "На голове"_cp},
@@ -60,7 +62,7 @@ static bool Inside(const hot_rect_struct& r, float x, float y)
 
 static std::string PriceLine(int good)
 {
-    return "Цена: "_cp + std::to_string(Goods[good].price) + "\n";
+    return Tr("Цена: "_cp) + std::to_string(Goods[good].price) + "\n";
 }
 
 // Where an owned weapon is: in its slot ("on the belt" or "in the pocket")
@@ -69,23 +71,23 @@ static std::string WeaponPlace(const hot_rect_struct& r)
 {
     int w = Goods[r.good].weapon;
     if (r.kind == KIND_LONG_GUN)
-        return LongGunSlot == w ? "На ремне"_cp : "В лифте"_cp;
-    return HandgunSlot == w ? "В кармане"_cp : "В лифте"_cp;
+        return Tr(LongGunSlot == w ? "На ремне"_cp : "В лифте"_cp);
+    return Tr(HandgunSlot == w ? "В кармане"_cp : "В лифте"_cp);
 }
 
 static std::string TextOf(const hot_rect_struct& r)
 {
-    std::string text = r.title;
+    std::string text = TrIn(r.context, r.title);
     switch (r.kind) {
     case KIND_LONG_GUN:
     case KIND_HANDGUN:
         return text + (GoodOwned(r.good) ? WeaponPlace(r) : PriceLine(r.good));
     case KIND_AMMUNITION:
-        return text + PriceLine(r.good) + "Размер: "_cp + std::to_string(PocketSize[Goods[r.good].weapon]);
+        return text + PriceLine(r.good) + Tr("Размер: "_cp) + std::to_string(PocketSize[Goods[r.good].weapon]);
     case KIND_SERVICE:
         return text + PriceLine(r.good);
     case KIND_GEAR:
-        return text + (GoodOwned(r.good) ? std::string(r.worn) : PriceLine(r.good));
+        return text + (GoodOwned(r.good) ? std::string(Tr(r.worn)) : PriceLine(r.good));
     default:
         return text;
     }

@@ -134,5 +134,6 @@ TEST(EditorSession, OpensMakesAndSavesStoreysByNameAndSaysSo)
     EXPECT_EQ(Entry(r.dump, "LevelWidth"), Entry(opened, "LevelWidth"));
     EXPECT_EQ(Entry(r.dump, "Objects"), Entry(opened, "Objects"));
     EXPECT_EQ(Entry(r.dump, "EnemyStarts"), Entry(opened, "EnemyStarts"));
-    EXPECT_EQ(Occurrences(Entry(r.dump, "Enemies"), "\"health\""), 20u);
+    EXPECT_EQ(Occurrences(Entry(r.dump, "Enemies"), "\"health\""), Occurrences(Entry(opened, "Enemies"), "\"health\""));
+    EXPECT_GT(Occurrences(Entry(opened, "Enemies"), "\"health\""), 0u);
 }

@@ -60,6 +60,24 @@ TEST_F(RunnerFixture, BenchPrintsTheTimingReport)
     EXPECT_NE(r.output.find("frame 99th percentile"), std::string::npos);
 }
 
+// A run is the same on any machine: the system's language counts only for
+// the game itself; the runner follows --lang, else the folder's settings.
+TEST_F(RunnerFixture, ShowsRussianWhateverTheMachinesLanguageUnlessAskedOtherwise)
+{
+    dir.Write("data/lang/LINGUAS", "en\n");
+    dir.Write("data/lang/en.po", "msgid \"Выход\"\nmsgstr \"Exit\"\n");
+    const char* saved = getenv("LANG");
+    setenv("LANG", "en_US.UTF-8", 1);
+    RunnerResult plain = RunSim(dir.path, {"--frames", "2"});
+    RunnerResult asked = RunSim(dir.path, {"--frames", "2", "--lang", "en"});
+    dir.Write("settings.cfg", "language = en\n");
+    RunnerResult kept = RunSim(dir.path, {"--frames", "2"});
+    saved ? setenv("LANG", saved, 1) : unsetenv("LANG");
+    EXPECT_NE(plain.dump.find("\"Language\": \"ru\""), std::string::npos) << plain.dump;
+    EXPECT_NE(asked.dump.find("\"Language\": \"en\""), std::string::npos) << asked.output;
+    EXPECT_NE(kept.dump.find("\"Language\": \"en\""), std::string::npos) << kept.output;
+}
+
 TEST(RunnerStartUp, WithoutTheMainTextureOnlyTheMessageIsShown)
 {
     TempDir dir;

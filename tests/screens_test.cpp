@@ -6,16 +6,22 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <set>
+#include <sstream>
 
 #include "assets/catalogue.h"
 #include "assets/music.h"
+#include "assets/translation.h"
+#include "editor/texts.h"
 #include "engine/cp1251.h"
 #include "frame/dispatch.h"
 #include "frame/modes.h"
 #include "frame/program.h"
 #include "frame/resources.h"
+#include "frame/settings.h"
 #include "screens/dialogues.h"
 #include "screens/menu.h"
+#include "screens/status_strip.h"
 #include "screens/story.h"
 #include "screens/upgrade.h"
 #include "tests/support/fake_engine.h"
@@ -316,6 +322,32 @@ TEST_F(ScreensFixture, MusicSwitchedOffStaysOffUntilSwitchedOn)
     EXPECT_EQ(SoundsPlayed("sound/menu_music.mp3"), 2);
 }
 
+TEST_F(ScreensFixture, TheLanguageSwitchShowsTheNextLanguagesPicturesAtOnceAndKeepsIt)
+{
+    std::filesystem::create_directory_symlink(QUARVEL_SOURCE_DIR "/data/lang", dir.path + "/data/lang");
+    LoadLanguageList();
+    ASSERT_GE(Languages.size(), 2u);
+    HTEXTURE atlas = TextureRegistry[0].handle;
+    size_t loaded = fake.engine.loadedTextures.size();
+    ClickAt(600, 30);
+    EXPECT_EQ(LanguageCode(), Languages[1]);
+    std::vector<std::string> reloaded(fake.engine.loadedTextures.begin() + loaded, fake.engine.loadedTextures.end());
+    EXPECT_EQ(reloaded.size(), REGISTRY_PICTURE_COUNT - 1u) << "every picture but the atlas has words";
+    EXPECT_EQ(fake.engine.freedTextures, (int)reloaded.size());
+    EXPECT_EQ(reloaded[0], "data/lang/" + Languages[1] + "/Menu.png");
+    EXPECT_EQ(TextureRegistry[0].handle, atlas);
+    for (int sprite : {SPR_MENU, SPR_EXIT_HIGHLIT, SPR_SOUND_OFF})
+        EXPECT_EQ(Sprites[sprite]->GetTexture(), TextureRegistry[1].handle);
+    EXPECT_EQ(ColourOf(SPR_SPLASH), 0x00000000u) << "the splash keeps its fade";
+    EXPECT_NE(ReadWholeFile("settings.cfg").find("language = " + Languages[1]), std::string::npos);
+    EXPECT_TRUE(MusicOn && SoundOn);
+    for (size_t k = 2; k <= Languages.size(); k++)
+        ClickAt(600, 30);
+    EXPECT_EQ(LanguageCode(), "ru");
+    EXPECT_EQ(fake.engine.loadedTextures.back(), "data/GameOver.png");
+    SettingsLanguage.clear();
+}
+
 TEST_F(ScreensFixture, ControlsPictureLeavesOnAnyKey)
 {
     ClickAt(10, 495);
@@ -373,31 +405,57 @@ TEST(MissingPictures, DrawAsPlainRectanglesAndTheMenuStillWorks)
 
 // --- story screens
 
-TEST(DialoguePages, EveryLineFitsTheSheetInTheDialogueFont)
+// Runs check in every language the game offers, then goes back to Russian.
+template <class Check>
+static void InEveryLanguage(Check check)
+{
+    std::vector<std::string> codes;
+    {
+        ChangeDir in(QUARVEL_SOURCE_DIR);
+        LoadLanguageList();
+        codes = Languages;
+    }
+    for (const std::string& code : codes) {
+        SCOPED_TRACE(code);
+        {
+            ChangeDir in(QUARVEL_SOURCE_DIR);
+            ChooseLanguage(code);
+        }
+        check();
+    }
+    ChooseLanguage("ru");
+}
+
+// Calls line(text) for every line of a text.
+template <class Line>
+static void ForEachLine(const std::string& text, Line line)
+{
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);)
+        line(l);
+}
+
+TEST(DialoguePages, EveryLineFitsTheSheetInTheDialogueFontInEveryLanguage)
 {
     FakeEngineScope fake;
-    ChangeDir in(QUARVEL_SOURCE_DIR);
-    hgeFont font("data/font1.fnt");
+    hgeFont font(QUARVEL_SOURCE_DIR "/data/font1.fnt");
     ASSERT_GT(font.GetHeight(), 0);
-    for (int page = 0; page < DIALOGUE_PAGE_COUNT; page++) {
-        const dialogue_page_struct& p = DialoguePages[page];
-        for (const dialogue_block_struct& b : p.blocks) {
-            if (!b.text)
-                break;
-            std::string text = b.text;
-            for (size_t start = 0; start <= text.size();) {
-                size_t end = text.find('\n', start);
-                std::string line = text.substr(start, end - start);
-                EXPECT_LE(p.x + font.GetStringWidth(line.c_str()), DialogueRight)
-                    << "page " << page + 1 << ": " << Utf8FromCp1251(line);
-                for (char c : line)
-                    EXPECT_NE(font.GetLetter((unsigned char)c), nullptr) << Utf8FromCp1251(std::string(1, c));
-                if (end == std::string::npos)
+    InEveryLanguage([&] {
+        for (int page = 0; page < DIALOGUE_PAGE_COUNT; page++) {
+            const dialogue_page_struct& p = DialoguePages[page];
+            for (const dialogue_block_struct& b : p.blocks) {
+                if (!b.text)
                     break;
-                start = end + 1;
+                EXPECT_EQ(LineCount(Tr(b.text)), LineCount(b.text)) << "page " << page + 1 << ": " << Tr(b.text);
+                ForEachLine(Tr(b.text), [&](const std::string& line) {
+                    EXPECT_LE(p.x + font.GetStringWidth(line.c_str()), DialogueRight)
+                        << "page " << page + 1 << ": " << Utf8FromCp1251(line);
+                    for (char c : line)
+                        EXPECT_NE(font.GetLetter((unsigned char)c), nullptr) << Utf8FromCp1251(std::string(1, c));
+                });
             }
         }
-    }
+    });
 }
 
 TEST(DialoguePages, SpeakersLinesAndMarginsOfEveryPage)
@@ -583,6 +641,47 @@ TEST_F(ShopFixture, LeavingByClickAndSpaceInOneFrameTakesOneStep)
     EXPECT_EQ(GameStage, STAGE_PLAY);
     EXPECT_EQ(CampaignStep, 7);
     EXPECT_EQ(StoreyNumber, 2);
+}
+
+// The right-hand panel the description is printed in, from (616, 29).
+const float ShopTextRight = 784, ShopTextBottom = 204;
+
+// Every text the mouse can call up in the shop, with nothing owned and with
+// everything owned.
+static std::set<std::string> ShopTexts(ShopFixture& shop)
+{
+    std::set<std::string> texts;
+    for (int owned = 0; owned < 2; owned++) {
+        for (int16_t* flag : {&OwnsRifle, &OwnsShotgun, &OwnsPistol, &OwnsRevolver, &HasHelmet, &HasVest,
+                              &HasKnuckles, &HasPocketVest})
+            *flag = (int16_t)owned;
+        for (float y = 0; y < 590; y += 6)
+            for (float x = 0; x < 800; x += 6)
+                texts.insert(shop.TextAt(x, y));
+    }
+    return texts;
+}
+
+TEST_F(ShopFixture, EveryTextFitsItsBoxInEveryLanguage)
+{
+    InEveryLanguage([&] {
+        for (const std::string& text : ShopTexts(*this)) {
+            EXPECT_LE(29 + ShopFont->GetHeight() * LineCount(text.c_str()), ShopTextBottom) << Utf8FromCp1251(text);
+            EXPECT_LE(616 + ShopFont->GetStringWidth(text.c_str()), ShopTextRight) << Utf8FromCp1251(text);
+        }
+        // The status strip's three columns (the cards take the right end).
+        Health = MaxHealth = 100;
+        EXPECT_LE(10 + HudFont->GetStringWidth(StripHealthText().c_str()), 182);
+        for (CurrentWeapon = WEAPON_NONE; CurrentWeapon < WEAPON_COUNT; CurrentWeapon++) {
+            Reserve[CurrentWeapon] = 99;
+            EXPECT_LE(190 + HudFont->GetStringWidth(StripWeaponText().c_str()), 442) << StripWeaponText();
+        }
+        EXPECT_LE(450 + HudFont->GetStringWidth(StripGrenadeText().c_str()), 800 - 6 - 4 * 36);
+        // The menu's notice stays on its dark band; the editor's dialog lines in their box.
+        EXPECT_LE(26 + HudFont->GetStringWidth(Tr(SaveFailedNotice)), 300);
+        for (const char* line : {TextSaveAsTitle, TextSaveAsKeys, TextNameTaken, TextOpenKeys, TextNewTitle, TextNewKeys})
+            EXPECT_LE(HudFont->GetStringWidth(Tr(line)), 540) << Utf8FromCp1251(Tr(line));
+    });
 }
 
 TEST_F(ShopFixture, SpaceLeavesFromAnywhereAndEscapeForTheMenu)

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "assets/translation.h"
 #include "engine/cp1251.h"
 #include "engine/paths.h"
 #include "frame/modes.h"
@@ -43,7 +44,7 @@ static bool EnterStorey(int k)
 {
     std::string name = std::to_string(k) + ".lvl";
     if (!LoadLevel(name)) {
-        std::string text = "Не удалось загрузить этаж: "_cp + ResolvePath("data/" + name);
+        std::string text = Tr("Не удалось загрузить этаж: "_cp) + ResolvePath("data/" + name);
         hge->System_MessageBox(text.c_str(), "Error", MB_OK | MB_ICONERROR);
         LeaveForTheMenu();
         return false;

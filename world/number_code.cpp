@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "assets/translation.h"
 #include "engine/cp1251.h"
 #include "frame/program.h"
 
 static void ShowUnencodable(int n)
 {
-    std::string text = "Число"_cp + std::to_string(n) + "невозможно сериализовать"_cp;
+    std::string text = Tr("Число"_cp) + std::to_string(n) + Tr("невозможно сериализовать"_cp);
     hge->System_MessageBox(text.c_str(), "Error", MB_OK | MB_ICONERROR);
 }
 

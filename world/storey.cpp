@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "assets/translation.h"
 #include "engine/cp1251.h"
 #include "frame/program.h"
 #include "world/player_state.h"
@@ -207,7 +208,7 @@ void BreakObject(int i)
     }
     int t = FindObjectType(type.remains);
     if (t < 0) {
-        std::string text = "Нет объекта "_cp + type.remains;
+        std::string text = Tr("Нет объекта "_cp) + type.remains;
         hge->System_MessageBox(text.c_str(), "Error", MB_OK | MB_ICONERROR);
         return;
     }

@@ -46,6 +46,7 @@ public:
     std::set<HCHANNEL> playingChannels;
     int screenWidth = 800, screenHeight = 590;
     bool windowed = true;
+    std::string systemLanguage;  // what System_GetLanguage answers
 
     void Press(int key) { pressed[key] = held[key] = true; }
     void Release(int key) { released[key] = true, held[key] = false; }
@@ -60,6 +61,7 @@ public:
     std::string System_GetErrorMessage() override { return "fake"; }
     void System_Log(const char* format, ...) override __attribute__((format(printf, 2, 3)));
     int System_MessageBox(const char* text, const char*, unsigned) override;
+    std::string System_GetLanguage() override { return systemLanguage; }
     void System_SetStateBool(hgeBoolState s, bool v) override;
     void System_SetStateFunc(hgeFuncState, hgeCallback) override {}
     void System_SetStateInt(hgeIntState s, int v) override;

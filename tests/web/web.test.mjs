@@ -40,6 +40,11 @@ async function openGame(options = {}) {
   return page;
 }
 
+// Whether the page's browser asks for English (the game then starts in it).
+async function inEnglish(page) {
+  return (await page.evaluate("navigator.language")).toLowerCase().startsWith("en");
+}
+
 async function gameRunning(page) {
   return page.waitFrames(1, 0);
 }
@@ -102,8 +107,10 @@ describe("Loading the page", () => {
     const page = await openGame({ address: serverAddress(broken) });
     const text = await page.waitFor(`(() => { const m = document.getElementById('message');
       return getComputedStyle(m).display !== 'none' && m.textContent; })()`, "the failure message");
-    assert.match(text, /Не удалось загрузить игру/);
-    assert.match(text, /обновите страницу/);
+    // Before the game runs, the page speaks the browser's language.
+    const english = await inEnglish(page);
+    assert.match(text, english ? /could not be loaded/ : /Не удалось загрузить игру/);
+    assert.match(text, english ? /reload the page/ : /обновите страницу/);
     assert.equal(await page.evaluate("getComputedStyle(document.getElementById('canvas')).display"), "none");
     await page.close();
     broken.close();
@@ -114,7 +121,7 @@ describe("Loading the page", () => {
     const page = await openGame({ address: serverAddress(broken) });
     const text = await page.waitFor(`(() => { const m = document.getElementById('message');
       return getComputedStyle(m).display !== 'none' && m.textContent; })()`, "the failure message");
-    assert.match(text, /Не удалось загрузить игру/);
+    assert.match(text, await inEnglish(page) ? /could not be loaded/ : /Не удалось загрузить игру/);
     await page.close();
     broken.close();
   });
@@ -275,6 +282,8 @@ describe("The way in", () => {
     assert.ok(splashSeen, "the splash picture shows");
     await page.tap("Space", " ", 32);
     assert.equal((await page.probe()).GameMode, MODE_MENU);
+    assert.equal((await page.probe()).Language, await inEnglish(page) ? "en" : "ru",
+      "a first visit follows the browser's language");
     await page.waitFrames(5);
     assert.ok(await pageBrightness(page) > 8, "the menu picture shows");
     await page.screenshot(path.join(Shots, "menu.png"));
@@ -321,8 +330,8 @@ describe("The way in", () => {
     assert.equal((await page.probe()).GameMode, MODE_MENU);
     // Escape in the menu leaves the game, writing the save; the page says so.
     await page.key("keyDown", "Escape", "Escape", 27);
-    await page.waitFor("document.getElementById('message').textContent.includes('Игра окончена')",
-      "the page's note that the game has ended");
+    await page.waitFor("/Игра окончена|The game has ended/.test(document.getElementById('message').textContent)",
+      "the page's note that the game has ended, in the game's language");
     await page.key("keyUp", "Escape", "Escape", 27);
     await page.waitFor("Module.quarvelFilesKept > 0", "the save written out");
     const save = await page.evaluate("Array.from(FS.readFile('/data/save'))");

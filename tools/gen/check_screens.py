@@ -12,6 +12,7 @@ import numpy as np
 from PIL import Image
 
 import common
+import translations
 from fonts import CODES
 from fonts_render import BitmapFont
 
@@ -90,44 +91,49 @@ def check_font(name, want_height):
     return problems
 
 
-def check_picture(name, min_size, rects):
+def check_picture(name, min_size, rects, folder=common.DATA):
     problems = []
-    path = os.path.join(common.DATA, name)
+    path = os.path.join(folder, name)
+    label = os.path.relpath(path, common.DATA)
     if not os.path.exists(path):
-        return ["%s: missing" % name]
+        return ["%s: missing" % label]
     img = Image.open(path)
     if img.mode not in ("RGB", "RGBA"):
-        problems.append("%s: mode %s" % (name, img.mode))
+        problems.append("%s: mode %s" % (label, img.mode))
     w, h = img.size
     if (min_size == FULL and (w, h) != FULL) or w < min_size[0] or h < min_size[1]:
-        problems.append("%s: size %dx%d" % (name, w, h))
+        problems.append("%s: size %dx%d" % (label, w, h))
     arr = np.asarray(img.convert("RGBA"))
     for i, r in enumerate(rects):
         x, y, rw, rh = r
         if x + rw > w or y + rh > h:
-            problems.append("%s: rectangle %s outside the texture" % (name, r))
+            problems.append("%s: rectangle %s outside the texture" % (label, r))
             continue
         part = arr[y:y + rh, x:x + rw].reshape(-1, 4)
         if (part == part[0]).all():
-            problems.append("%s: rectangle %s is one flat colour" % (name, r))
+            problems.append("%s: rectangle %s is one flat colour" % (label, r))
         if part[:, 3].mean() < 128:
-            problems.append("%s: rectangle %s is mostly transparent" % (name, r))
+            problems.append("%s: rectangle %s is mostly transparent" % (label, r))
         for other in rects[:i]:
             if overlap(r, other) and (name, other, r) not in SHARED_ROWS \
                     and (name, r, other) not in SHARED_ROWS:
-                problems.append("%s: rectangles %s and %s overlap" % (name, r, other))
+                problems.append("%s: rectangles %s and %s overlap" % (label, r, other))
     for pic, a, b in SHARED_ROWS:
         if pic == name:
             row = arr[b[1], b[0]:b[0] + b[2]].reshape(-1, 4)
             if not (row == row[0]).all():
-                problems.append("%s: the row shared by %s and %s is not one separator colour" % (name, a, b))
+                problems.append("%s: the row shared by %s and %s is not one separator colour" % (label, a, b))
     return problems
 
 
 def check_all():
     problems = check_font("font1", 32) + check_font("font2", 16)
-    for name, (size, rects) in PICTURES.items():
-        problems += check_picture(name, size, rects)
+    # every language has the whole set of pictures
+    for code in translations.languages():
+        translations.set_language(code)
+        for name, (size, rects) in PICTURES.items():
+            problems += check_picture(name, size, rects, translations.picture_dir())
+    translations.set_language("ru")
     if not os.path.exists(os.path.join(common.DATA, "Settings.ini")):
         problems.append("Settings.ini missing")
     return problems

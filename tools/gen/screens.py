@@ -2,7 +2,10 @@
 """Builds the full-screen pictures of the game into data/: the splash, the main
 menu with its buttons and switches, the controls, the storey pictures, the
 dialogue sheet, the lift shop with its item cards and the closing picture.
-Also writes data/Settings.ini. Ends with a self-check of every picture."""
+They hold words, so they are drawn once in Russian into data/ and once in
+every language of data/lang/LINGUAS into data/lang/<code>/, from the game's
+own catalogues. Also writes data/Settings.ini. Ends with a self-check of
+every picture."""
 import os
 import sys
 
@@ -19,13 +22,16 @@ import screens_art as art
 import screens_tower as tower
 import screens_menu
 import screens_shop
+import translations
+from translations import tr
 
 W, H = 800, 590
 HINT = "Нажмите любую клавишу"
 
 
 def hint(img, text=HINT, xy=(786, 580), anchor="rb"):
-    art.draw_text(img, xy, text, "sans", 15, shade(PAPER, 0.72), anchor=anchor, shadow=(1, 1, 2, 200))
+    art.draw_text(img, xy, tr(text), "sans", 15, shade(PAPER, 0.72), anchor=anchor, shadow=(1, 1, 2, 200),
+                  within=(8, W - 8))
 
 
 # Police and press gather at the entrance as the story goes on.
@@ -45,7 +51,8 @@ def building_picture(n):
     c.line([(sx, mid), (520, mid), (536, block_mid)], rgba(AMBER, 230), 2)
     c.circle(sx, mid, 3.5, fill=AMBER)
     img.alpha_composite(c.image())
-    caption = art.title_text("Этаж %d" % n, "sans-bold", 58, (250, 246, 236), shade(PAPER, 0.78))
+    caption = art.title_text(tr("Этаж %d") % n, "sans-bold", 58, (250, 246, 236), shade(PAPER, 0.78))
+    art.check_room(tr("Этаж %d") % n, 544, 544 + caption.width, (0, W - 4))
     art.paste(img, caption, (544, block_mid - caption.height + 6), (2, 3, 4, 200))
     lift_indicator(img, 546, block_mid + 18, n)
     hint(img)
@@ -81,8 +88,8 @@ def splash_picture():
     c = art.Canvas(W, H)
     c.rect(tx + 10, 190 + title.height + 10, tx + title.width - 10, 190 + title.height + 14, fill=ALARM_RED)
     art.paste(img, c.image(), (0, 0), (0, 2, 3, 160))
-    art.draw_text(img, (W / 2, 190 + title.height + 32), "Десять этажей. Один выход.", "serif", 26,
-                  shade(PAPER, 0.92), anchor="ma", shadow=(2, 2, 3, 220))
+    art.draw_text(img, (W / 2, 190 + title.height + 32), tr("Десять этажей. Один выход."), "serif", 26,
+                  shade(PAPER, 0.92), anchor="ma", shadow=(2, 2, 3, 220), within=(8, W - 8))
     return img
 
 
@@ -128,12 +135,13 @@ def gameover_picture():
     img = art.vignette(img, 0.4)
     hero_silhouette(img, 560, 584, 1.0, (240, 190, 130))
     # closing caption on the sky to the right
-    caption = art.title_text("Рабочий день\nокончен", "sans-bold", 46, (252, 248, 240), shade(PAPER, 0.8))
+    caption = art.title_text(tr("Рабочий день\nокончен"), "sans-bold", 46, (252, 248, 240), shade(PAPER, 0.8))
+    art.check_room(tr("Рабочий день\nокончен"), 440, 440 + caption.width, (0, W - 4))
     art.paste(img, caption, (440, 70), (2, 3, 5, 190))
     art.draw_text(img, (444, 70 + caption.height + 16),
-                  "Он вышел из здания на рассвете\nи растворился в городе.\nБольше его никто не видел.",
-                  "serif", 21, (250, 246, 236), shadow=(1, 2, 3, 230), line_gap=27)
-    art.draw_text(img, (444, 320), "Конец", "serif-bold", 30, AMBER, shadow=(1, 2, 3, 230))
+                  tr("Он вышел из здания на рассвете\nи растворился в городе.\nБольше его никто не видел."),
+                  "serif", 21, (250, 246, 236), shadow=(1, 2, 3, 230), line_gap=27, within=(0, W - 6))
+    art.draw_text(img, (444, 320), tr("Конец"), "serif-bold", 30, AMBER, shadow=(1, 2, 3, 230), within=(0, W - 6))
     hint(img, xy=(786, 14), anchor="ra")
     return img
 
@@ -142,10 +150,11 @@ def save(img, name):
     """Full-screen pictures are opaque; the two sprite sheets keep alpha."""
     if name not in ("Menu.png", "Upgrade.png"):
         img = img.convert("RGB")
-    common.save_png(img, os.path.join(common.DATA, name))
+    common.save_png(img, os.path.join(translations.picture_dir(), name))
 
 
-def main():
+def pictures_in_language(code):
+    translations.set_language(code)
     pictures = {}
     for n in range(1, 11):
         pictures["Building%d.png" % n] = building_picture(n)
@@ -157,13 +166,20 @@ def main():
     pictures["Upgrade.png"] = screens_shop.shop_texture()
     for name, img in pictures.items():
         save(img, name)
+    return len(pictures)
+
+
+def main():
+    written = 0
+    for code in translations.languages():
+        written += pictures_in_language(code)
     with open(os.path.join(common.DATA, "Settings.ini"), "w", newline="\n") as f:
         f.write("; Engine settings file. The game keeps no user settings here.\n")
     import check_screens
     problems = check_screens.check_all()
     for p in problems:
         print("PROBLEM:", p)
-    print("%d pictures written, %d problems" % (len(pictures), len(problems)))
+    print("%d pictures written, %d problems" % (written, len(problems)))
     return 1 if problems else 0
 
 

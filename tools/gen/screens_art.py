@@ -210,10 +210,12 @@ def text_layer(text, face, size, fill, spacing=0, line_gap=None, align="left"):
 
 
 def draw_text(dst, xy, text, face, size, fill, anchor="la", shadow=(1, 2, 2, 170),
-              spacing=0, line_gap=None, align="left"):
+              spacing=0, line_gap=None, align="left", within=None):
     """Draw text anchored at xy: anchor is two letters, horizontal l/m/r and
     vertical a (top of the letters' box), m (its middle), b (its bottom),
-    s (baseline of the first line) or c (middle of its capitals)."""
+    s (baseline of the first line) or c (middle of its capitals). within
+    (left, right) is the room the text has; a text wider than that (a long
+    translation) stops the build."""
     layer = text_layer(text, face, size, fill, spacing, line_gap, align)
     bbox = layer.getbbox()
     if bbox is None:
@@ -237,8 +239,16 @@ def draw_text(dst, xy, text, face, size, fill, anchor="la", shadow=(1, 2, 2, 170
         y -= layer.height / 2
     elif anchor[1] == "b":
         y -= layer.height
+    box = (int(round(x)), int(round(y)), int(round(x)) + layer.width, int(round(y)) + layer.height)
+    check_room(text, box[0], box[2], within)
     paste(dst, layer, (x, y), shadow)
-    return (int(round(x)), int(round(y)), int(round(x)) + layer.width, int(round(y)) + layer.height)
+    return box
+
+
+def check_room(text, left, right, within):
+    """Stops the build when text drawn from left to right leaves its room."""
+    if within and (left < within[0] or right > within[1]):
+        raise ValueError("%r takes x %d..%d, beyond its room %d..%d" % (text, left, right, within[0], within[1]))
 
 
 def panel(dst, box, fill, radius=6, edge=None, shadow=(0, 3, 5, 140), inner_light=True):

@@ -13,6 +13,7 @@ from common import (INK, CONCRETE_DARK, CONCRETE, CONCRETE_LIGHT, PAPER, STEEL_D
                     STEEL_LIGHT, WOOD_DARK, WOOD, ALARM_RED, AMBER, GREEN_LIGHT, shade, mix, rgba)
 import screens_art as art
 import screens_tower as tower
+from translations import tr, language
 
 W, H = 800, 590
 BUTTON_W, BUTTON_H = 233, 29
@@ -26,6 +27,7 @@ BUTTONS = {
     "controls": dict(label="Управление", screen=488, lit=719, normal=None),
     "exit": dict(label="Выход", screen=530, lit=748, normal=None),
 }
+LANGUAGE_ICON = dict(screen=(581, 2))
 SOUND_ICON = dict(screen=(654, 2), off=(257, 656))
 MUSIC_ICON = dict(screen=(727, 2), off=(257, 727))
 ICON = 69
@@ -50,10 +52,10 @@ def menu_backdrop():
     c = art.Canvas(W, H)
     c.rect(26, 44 + title.height + 8, 26 + title.width - 8, 44 + title.height + 11, fill=ALARM_RED)
     img.alpha_composite(c.image())
-    art.draw_text(img, (27, 44 + title.height + 22), "Десять этажей.\nОдин выход.", "serif", 20,
-                  shade(PAPER, 0.85), line_gap=25)
-    art.draw_text(img, (26, 340), "ГЛАВНОЕ МЕНЮ", "sans-bold", 13, shade(STEEL_LIGHT, 0.9),
-                  spacing=2, shadow=None)
+    art.draw_text(img, (27, 44 + title.height + 22), tr("Десять этажей.\nОдин выход."), "serif", 20,
+                  shade(PAPER, 0.85), line_gap=25, within=(0, 250))
+    art.draw_text(img, (26, 340), tr("ГЛАВНОЕ МЕНЮ"), "sans-bold", 13, shade(STEEL_LIGHT, 0.9),
+                  spacing=2, shadow=None, within=(0, 250))
     return img
 
 
@@ -75,8 +77,8 @@ def button(base, label, lit):
         c.rect(0, 0, 3, BUTTON_H, fill=shade(STEEL_LIGHT, 0.8))
     img.alpha_composite(c.image())
     colour = (255, 255, 255) if lit else shade(PAPER, 0.95)
-    art.draw_text(img, (22, BUTTON_H / 2), label, "sans-bold", 19, colour, anchor="lc",
-                  shadow=(1, 1, 2, 230))
+    art.draw_text(img, (22, BUTTON_H / 2), tr(label), "sans-bold", 19, colour, anchor="lc",
+                  shadow=(1, 1, 2, 230), within=(0, BUTTON_W - 28))
     # Every button state starts and ends with the same separator row: the
     # highlighted Exit button and the normal Restart button share a texture
     # row, and the separator makes that row right for both.
@@ -118,12 +120,23 @@ def switch_icon(base, draw_symbol, on):
     return img
 
 
+def language_icon(base):
+    """The language switch: the round plate with the code of the language
+    the picture is drawn in (every language's menu picture has its own)."""
+    img = switch_icon(base, lambda c, cx, cy, colour: None, True)
+    art.draw_text(img, (ICON / 2, ICON / 2 + 1), language().upper(), "sans-bold", 22, shade(PAPER, 0.95),
+                  anchor="mc", shadow=None, spacing=1, within=(10, ICON - 10))
+    return img
+
+
 def menu_texture():
     bg = menu_backdrop()
     # the switched-on symbols are part of the background
     for spec, symbol in ((SOUND_ICON, speaker_icon), (MUSIC_ICON, note_icon)):
         x, y = spec["screen"]
         bg.paste(switch_icon(bg.crop((x, y, x + ICON, y + ICON)), symbol, True), (x, y))
+    x, y = LANGUAGE_ICON["screen"]
+    bg.paste(language_icon(bg.crop((x, y, x + ICON, y + ICON))), (x, y))
     tex = Image.new("RGBA", (W, MENU_TEX_H), (0, 0, 0, 0))
     plain = bg.copy()
     for name in ("new", "controls", "exit"):
@@ -177,7 +190,7 @@ def controls_picture():
         c.line([(0, gy), (W, gy)], rgba(STEEL_LIGHT, 14), 1)
     img.alpha_composite(c.image())
     img = art.vignette(img, 0.5)
-    art.draw_text(img, (40, 28), "Управление", "sans-bold", 40, PAPER, shadow=(2, 3, 4, 200))
+    art.draw_text(img, (40, 28), tr("Управление"), "sans-bold", 40, PAPER, shadow=(2, 3, 4, 200), within=(0, 600))
     c = art.Canvas(W, H)
     c.rect(42, 82, 300, 85, fill=ALARM_RED)
     img.alpha_composite(c.image())
@@ -185,10 +198,12 @@ def controls_picture():
     text_c = shade(PAPER, 0.95)
     note_c = shade(STEEL_LIGHT, 1.15)
 
-    def label(x, y, title, note=None):
-        art.draw_text(img, (x, y - 2), title, "sans-bold", 21, text_c, anchor="lc")
+    # Labels left of the keys at x = 470 end before them.
+    def label(x, y, title, note=None, right=455):
+        art.draw_text(img, (x, y - 2), tr(title), "sans-bold", 21, text_c, anchor="lc", within=(0, right))
         if note:
-            art.draw_text(img, (x, y + 19), note, "sans", 15, note_c, anchor="lc", line_gap=18)
+            art.draw_text(img, (x, y + 19), tr(note), "sans", 15, note_c, anchor="lc", line_gap=18,
+                          within=(0, right))
 
     # movement: the W A S D cluster
     k = 44
@@ -209,7 +224,7 @@ def controls_picture():
     for keys, title, note in rows:
         x = 52
         for text, kw in keys:
-            art.keycap(img, x, y, kw, 40, text, size=19 if len(text) > 1 else 22)
+            art.keycap(img, x, y, kw, 40, tr(text), size=19 if len(text) > 1 else 22)
             x += kw + 6
         label(214, y + 16, title, note)
         y += 58 if not (note and "\n" in note) else 64
@@ -230,27 +245,28 @@ def controls_picture():
             c.line([(sx, sy), (sx - 16, ty), (tx + 6, ty)], shade(PAPER, 0.8), 1.5)
         c.circle(sx, sy, 3.2, fill=INK)
     img.alpha_composite(c.image())
+    # right-aligned to the mouse, clear of the movement keys' labels
     for _, ty, title, note in callouts:
-        art.draw_text(img, (tx, ty - 2), title, "sans-bold", 21, text_c, anchor="rc")
-        art.draw_text(img, (tx, ty + 19), note, "sans", 15, note_c, anchor="rc")
+        art.draw_text(img, (tx, ty - 2), tr(title), "sans-bold", 21, text_c, anchor="rc", within=(430, W))
+        art.draw_text(img, (tx, ty + 19), tr(note), "sans", 15, note_c, anchor="rc", within=(430, W))
 
     # the status strip, off unless asked for
     y = 368
     art.keycap(img, 470, y, 44, 40, "H", size=22)
-    label(528, y + 16, "Строка состояния", "здоровье, патроны, гранаты, карточки")
+    label(528, y + 16, "Строка состояния", "здоровье, патроны, гранаты, карточки", right=W - 8)
 
     # system keys at the bottom right
     y = 430
     art.keycap(img, 470, y, 64, 40, "Esc", size=19)
-    label(548, y + 16, "Главное меню", "в игре и на экранах между этажами")
+    label(548, y + 16, "Главное меню", "в игре и на экранах между этажами", right=W - 8)
     y += 62
     art.keycap(img, 470, y, 58, 40, "Alt", size=19)
     art.draw_text(img, (536, y + 18), "+", "sans-bold", 22, text_c, anchor="mc")
     art.keycap(img, 548, y, 80, 40, "Enter", size=19)
-    label(642, y + 16, "Полный экран")
+    label(642, y + 16, "Полный экран", right=W - 8)
 
-    art.draw_text(img, (W / 2, 575), "Нажмите любую клавишу, чтобы вернуться в меню", "sans", 15,
-                  shade(PAPER, 0.7), anchor="mb", shadow=(1, 1, 2, 200))
+    art.draw_text(img, (W / 2, 575), tr("Нажмите любую клавишу, чтобы вернуться в меню"), "sans", 15,
+                  shade(PAPER, 0.7), anchor="mb", shadow=(1, 1, 2, 200), within=(8, W - 8))
     return img
 
 
@@ -291,17 +307,18 @@ def dialog_picture():
     c.line([(sx0 + 14, 140), (sx1 - 14, 140)], rgba(STEEL_DARK, 150), 1.5)
     img.alpha_composite(c.image())
     # heading of the transcript
-    art.draw_text(img, (40, 88), "РАСШИФРОВКА ПЕРЕГОВОРОВ", "sans-bold", 20, STEEL_DARK, shadow=None,
-                  spacing=1.5)
-    art.draw_text(img, (40, 114), "Запись службы оперативной связи. Копия.", "serif", 15,
-                  shade(STEEL, 0.9), shadow=None)
+    # the heading ends before the paper clip, its second line before the stamp
+    art.draw_text(img, (40, 88), tr("РАСШИФРОВКА ПЕРЕГОВОРОВ"), "sans-bold", 20, STEEL_DARK, shadow=None,
+                  spacing=1.5, within=(0, 465))
+    art.draw_text(img, (40, 114), tr("Запись службы оперативной связи. Копия."), "serif", 15,
+                  shade(STEEL, 0.9), shadow=None, within=(0, 555))
     # a rubber stamp in the corner
     stamp = art.Canvas(200, 56)
     stamp.rect(2, 2, 198, 54, outline=rgba(ALARM_RED, 170), width=2.5, radius=5)
     stamp.rect(7, 7, 193, 49, outline=rgba(ALARM_RED, 120), width=1, radius=3)
     st = stamp.image()
-    art.draw_text(st, (100, 28), "ДЛЯ СЛУЖЕБНОГО\nПОЛЬЗОВАНИЯ", "sans-bold", 15, rgba(ALARM_RED, 175),
-                  anchor="mm", shadow=None, align="center", line_gap=17)
+    art.draw_text(st, (100, 28), tr("ДЛЯ СЛУЖЕБНОГО\nПОЛЬЗОВАНИЯ"), "sans-bold", 15, rgba(ALARM_RED, 175),
+                  anchor="mm", shadow=None, align="center", line_gap=17, within=(10, 190))
     st = st.rotate(4, resample=Image.BICUBIC, expand=True)
     art.paste(img, st, (560, 74))
     # a paper clip on the top edge
@@ -309,6 +326,6 @@ def dialog_picture():
     clip.rect(8, 2, 32, 66, outline=shade(CONCRETE_LIGHT, 1.2), width=2.6, radius=11)
     clip.rect(14, 12, 27, 54, outline=shade(CONCRETE_LIGHT, 1.0), width=2.2, radius=6)
     art.paste(img, clip.image(), (470, 44), (1, 2, 2, 150))
-    art.draw_text(img, (W / 2, 586), "Нажмите любую клавишу", "sans", 14, shade(PAPER, 0.6),
-                  anchor="mb", shadow=(1, 1, 2, 200))
+    art.draw_text(img, (W / 2, 586), tr("Нажмите любую клавишу"), "sans", 14, shade(PAPER, 0.6),
+                  anchor="mb", shadow=(1, 1, 2, 200), within=(8, W - 8))
     return img

@@ -13,6 +13,7 @@ from common import (INK, CONCRETE_DARK, CONCRETE, CONCRETE_LIGHT, PAPER, STEEL_D
                     STEEL_LIGHT, GREEN_DARK, GREEN, GREEN_LIGHT, ALARM_RED, AMBER, shade, mix, rgba)
 import screens_art as art
 import screens_items as items
+from translations import tr
 
 W, H = 800, 590
 TEX_H = 940
@@ -45,6 +46,11 @@ CARRIED_AT = {"rifle": (503, 592), "shotgun": (503, 708), "pistol": (505, 825), 
 
 WORN_TEXT = {"helmet": "На голове", "bulletproof_vest": "Надет", "knuckles": "На руке",
              "pocket_vest": "Надет"}
+# The tags whose word alone is ambiguous are translated in their context,
+# as the shop's own texts are.
+TAG_CONTEXT = {"rifle_magazine": "ammunition", "pistol_magazine": "ammunition", "shell": "shotgun",
+               "revolver_round": "revolver"}
+
 CARRIED_TEXT = {"rifle": "На ремне", "shotgun": "На ремне", "pistol": "В кармане",
                 "revolver": "В кармане"}
 
@@ -67,9 +73,14 @@ def tag_height(label):
     return 19 if "\n" not in label else 32
 
 
+def tag_text(name):
+    label = dict((g[0], g[3]) for g in GOODS)[name]
+    return tr(label, TAG_CONTEXT.get(name))
+
+
 def item_box(name, w):
-    label, kind = dict((g[0], (g[3], g[4])) for g in GOODS)[name]
-    bottom = CARD_H - 9 - tag_height(label)
+    kind = dict((g[0], g[4]) for g in GOODS)[name]
+    bottom = CARD_H - 9 - tag_height(tag_text(name))
     if w == LONG_W:
         return 10, 8, w - 10, bottom
     if kind == "stock":
@@ -104,9 +115,10 @@ def tag(card, text, bright):
     middle = (top + h - 6) / 2
     if "\n" in text:
         art.draw_text(card, (w / 2, middle), text, "sans-bold", 12, colour, anchor="mm", line_gap=13,
-                      align="center", shadow=shadow)
+                      align="center", shadow=shadow, within=(8, w - 8))
     else:
-        art.draw_text(card, (w / 2, middle), text, "sans-bold", 14, colour, anchor="mc", shadow=shadow)
+        art.draw_text(card, (w / 2, middle), text, "sans-bold", 14, colour, anchor="mc", shadow=shadow,
+                      within=(8, w - 8))
 
 
 def tick(c, x, y, colour, s=1.0):
@@ -116,10 +128,12 @@ def tick(c, x, y, colour, s=1.0):
 def pill(card, text, green):
     """The status badge in the card's top-right corner."""
     w, _ = card.size
+    text = tr(text)
     f = art.font("sans-bold", 12)
     tw = int(np.ceil(f.getlength(text)))
     pw = tw + (26 if green else 14)
     x0, y0 = w - pw - 5, 5
+    art.check_room(text, x0, x0 + pw, (5, w - 5))
     c = art.Canvas(w, 24)
     if green:
         c.rect(x0, y0, x0 + pw, y0 + 16, fill=(56, 132, 72), radius=8)
@@ -133,7 +147,7 @@ def pill(card, text, green):
                   (255, 255, 255) if green else shade(PAPER, 0.9), anchor="lc", shadow=None)
 
 
-def card(name, w, label, state, badge=None, green=False, frame=False):
+def card(name, w, state, badge=None, green=False, frame=False):
     """One card: 'dim' shows the painted outline of a good not yet owned,
     'stock' and 'owned' show the good itself."""
     face = card_face(w, CARD_H, "owned" if state == "owned" else state)
@@ -143,7 +157,7 @@ def card(name, w, label, state, badge=None, green=False, frame=False):
         face.alpha_composite(sil, (x0, y0))
     else:
         art.paste(face, items.item_layer(name, x1 - x0, y1 - y0), (x0, y0), (2, 3, 3, 150))
-    tag(face, label, state != "dim")
+    tag(face, tag_text(name), state != "dim")
     if frame:
         c = art.Canvas(w, CARD_H)
         c.rect(1, 1, w - 1, CARD_H - 1, outline=(120, 210, 120), width=2.4, radius=6)
@@ -176,9 +190,9 @@ def backdrop():
     right = art.vgradient(200, H, [(0, (30, 35, 44)), (1, (22, 26, 33))])
     img.alpha_composite(art.grain(right, "lift-panel", 2.0), (600, 0))
     img = art.vignette(img, 0.35)
-    for text, x in (("ОРУЖИЕ", 27), ("ПАТРОНЫ", 306), ("СНАРЯЖЕНИЕ", 466)):
-        art.draw_text(img, (x, 16), text, "sans-bold", 12, shade(STEEL_LIGHT, 1.1), anchor="lc",
-                      spacing=1.5, shadow=(1, 1, 1, 200))
+    for text, x, right in (("ОРУЖИЕ", 27, 288), ("ПАТРОНЫ", 306, 450), ("СНАРЯЖЕНИЕ", 466, 596)):
+        art.draw_text(img, (x, 16), tr(text), "sans-bold", 12, shade(STEEL_LIGHT, 1.1), anchor="lc",
+                      spacing=1.5, shadow=(1, 1, 1, 200), within=(0, right))
     return img
 
 
@@ -198,9 +212,10 @@ def light_panel(img, box):
 def right_column(img):
     # description: the hovered good's text is printed at DESCRIPTION_AT
     light_panel(img, (606, 16, 794, 204))
-    art.draw_text(img, (700, 216), "СНАБЖЕНИЕ", "sans-bold", 20, PAPER, anchor="ma", spacing=2)
-    art.draw_text(img, (700, 241), "наведите курсор на товар;\nщелчок — купить или взять", "sans", 13,
-                  shade(STEEL_LIGHT, 1.1), anchor="ma", line_gap=16, align="center")
+    art.draw_text(img, (700, 216), tr("СНАБЖЕНИЕ"), "sans-bold", 20, PAPER, anchor="ma", spacing=2,
+                  within=(606, 794))
+    art.draw_text(img, (700, 241), tr("наведите курсор на товар;\nщелчок — купить или взять"), "sans", 13,
+                  shade(STEEL_LIGHT, 1.1), anchor="ma", line_gap=16, align="center", within=(606, 794))
     # stock column
     light_panel(img, (606, 280, 794, 514))
     c = art.Canvas(W, H)
@@ -223,27 +238,27 @@ def right_column(img):
     b.line([(22, 22), (38, 22)], (255, 255, 255), 2.6)
     b.polygon([(35, 16.5), (42, 22), (35, 27.5)], (255, 255, 255))
     art.paste(img, b.image(), (x0, y0), (0, 3, 4, 170))
-    art.draw_text(img, (x0 + 52, (y0 + y1) / 2), "Выйти из лифта", "sans-bold", 18, (255, 255, 255),
-                  anchor="lc", shadow=(1, 1, 2, 200))
+    art.draw_text(img, (x0 + 52, (y0 + y1) / 2), tr("Выйти из лифта"), "sans-bold", 18, (255, 255, 255),
+                  anchor="lc", shadow=(1, 1, 2, 200), within=(x0, x1 - 6))
 
 
 def shop_texture():
     bg = backdrop()
     for name, (x, y), w, label, kind in GOODS:
         state = "stock" if kind == "stock" else "dim"
-        art.paste(bg, card(name, w, label, state), (x, y), (0, 4, 5, 170))
+        art.paste(bg, card(name, w, state), (x, y), (0, 4, 5, 170))
     right_column(bg)
     tex = Image.new("RGBA", (W, TEX_H), (0, 0, 0, 0))
     tex.paste(bg, (0, 0))
-    labels = dict((g[0], (g[2], g[3], g[4])) for g in GOODS)
+    goods = dict((g[0], (g[2], g[4])) for g in GOODS)
     for name, at in OWNED_AT.items():
-        w, label, kind = labels[name]
+        w, kind = goods[name]
         if kind == "gear":
-            face = card(name, w, label, "owned", WORN_TEXT[name], green=True)
+            face = card(name, w, "owned", WORN_TEXT[name], green=True)
         else:
-            face = card(name, w, label, "owned", "В лифте")
+            face = card(name, w, "owned", "В лифте")
         tex.paste(face, at)
     for name, at in CARRIED_AT.items():
-        w, label, _ = labels[name]
-        tex.paste(card(name, w, label, "owned", CARRIED_TEXT[name], green=True, frame=True), at)
+        w, _ = goods[name]
+        tex.paste(card(name, w, "owned", CARRIED_TEXT[name], green=True, frame=True), at)
     return tex

@@ -3,6 +3,7 @@
 #include "assets/catalogue.h"
 #include "assets/character_sets.h"
 #include "assets/music.h"
+#include "assets/translation.h"
 #include "engine/cp1251.h"
 #include "engine/sim.h"
 #include "frame/resources.h"
@@ -69,6 +70,7 @@ static void DumpCatalogue(json_writer_struct& w)
     JsonEndArray(w);
     JsonBool(w, "MusicOn", MusicOn);
     JsonBool(w, "SoundOn", SoundOn);
+    JsonString(w, "Language", LanguageCode());
 }
 
 static void DumpEvents(json_writer_struct& w, const char* key, const char* kind, const char* field)

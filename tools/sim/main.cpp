@@ -16,12 +16,15 @@
 
 #include "engine/sim.h"
 #include "frame/program.h"
+#include "frame/settings.h"
 #include "tools/sim/dump.h"
 #include "tools/sim/soak.h"
 
 static const char Usage[] =
     "usage: quarvel-sim [options]\n"
     "  --workdir DIR          run in DIR (where data/, sound/ and kresk are looked for)\n"
+    "  --lang CODE            show the game in that language (ru, en); without it the\n"
+    "                         language of DIR's settings.cfg, else Russian\n"
     "  --frames N             frames to run (default: 60, or one past the script's last event)\n"
     "  --dt SECONDS           frame time (default 1/60)\n"
     "  --seed N               random seed (default 1; a recorded script brings its own)\n"
@@ -115,6 +118,8 @@ static bool ParseArguments(int argc, char** argv, runner_options_struct* o)
             return false;
         } else if (a == "--workdir") {
             o->workdir = argv[++i];
+        } else if (a == "--lang") {
+            LanguageAsked = argv[++i];
         } else if (a == "--soak") {
             o->soak = atoi(argv[++i]);
         } else if (a == "--frames") {

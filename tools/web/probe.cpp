@@ -1,8 +1,9 @@
 // What the browser tests read of the running game: its modes, the campaign's
-// place and checkpoint, and the frame times the engine measures. Built into
+// place and checkpoint, the language, and the frame times the engine measures. Built into
 // the browser version only, as the runner's dump is into quarvel-sim.
 #include <string>
 
+#include "assets/translation.h"
 #include "engine/sim.h"
 #include "frame/modes.h"
 #include "frame/program.h"
@@ -23,6 +24,7 @@ extern "C" const char* QuarvelProbe()
     JsonInt(w, "StoreyNumber", StoreyNumber);
     JsonInt(w, "CheckpointHealth", Checkpoint.Health);
     JsonInt(w, "CheckpointStep", Checkpoint.step);
+    JsonString(w, "Language", LanguageCode());
     float mx = 0, my = 0;
     hge->Input_GetMousePos(&mx, &my);
     JsonBeginArray(w, "mouse");
