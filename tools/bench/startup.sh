@@ -38,6 +38,10 @@ trap cleanup EXIT
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print NR ? v[int((NR + 1) / 2)] : "-" }'; }
 
+# The third word of the first line read, or "-" when there is none (an older
+# commit that does not print the figure), so the table's columns stay in line.
+third_or_dash() { awk 'NR == 1 { print $3 } END { if (!NR) print "-" }'; }
+
 # A folder to run in with a tree's data linked file by file (what the game
 # writes stays in the folder).
 scratch() {
@@ -67,7 +71,7 @@ runner_start() {
   scratch "$tree" "$work/run"
   for ((i = 0; i < runs; i++)); do
     (cd "$work/run" && timed "$tree/build/quarvel-sim" --frames 1 --bench)
-    echo "first $(grep -o 'first picture [0-9.]*' "$work/out" | awk '{ print $3 }')"
+    echo "first $(grep -o 'first picture [0-9.]*' "$work/out" | third_or_dash)"
   done >"$work/runner"
   echo "$(awk '!/^first/ { print $1 }' "$work/runner" | median)" \
        "$(awk '!/^first/ { print $2 }' "$work/runner" | median)" \
@@ -109,7 +113,7 @@ window() {
     [ -n "$game" ] && kill -TERM "$game"
     wait "$pid" || true
     echo "$(awk '{ printf "%.2f %.0f", $1 + $2, $3 / 1024 }' "$work/time")" \
-         "$(grep -o 'First picture [0-9.]*' "$work/out" | awk '{ print $3 }')"
+         "$(grep -o 'First picture [0-9.]*' "$work/out" | third_or_dash)"
   done >"$work/window"
   echo "$(awk '{ print $2 }' "$work/window" | median)" "$(awk '{ print $1 }' "$work/window" | median)" \
        "$(awk '{ print $3 }' "$work/window" | median)"
