@@ -96,6 +96,9 @@ describe("Loading the page", () => {
     t.diagnostic(`first picture ${firstFrameMs.toFixed(0)} ms after the page started loading`);
     t.diagnostic(`download ${(sizes.reduce((a, b) => a + b) / 1e6).toFixed(1)} MB ` +
                  `(js, wasm, data, page: ${sizes.map((s) => (s / 1e6).toFixed(2)).join(", ")} MB)`);
+    const packages = fs.readdirSync(Site).filter((f) => /^quarvel-lang-.*\.data$/.test(f));
+    t.diagnostic(`fetched for their language only: ${packages.map((f) =>
+      `${f} ${(fs.statSync(path.join(Site, f)).size / 1e6).toFixed(2)} MB`).join(", ")}`);
     t.diagnostic(`frame: update ${(probe.updateMean * 1000).toFixed(2)} ms, ` +
                  `drawing ${(probe.renderMean * 1000).toFixed(2)} ms on average over ${probe.frames} frames`);
     assert.ok(firstFrameMs > 0);
