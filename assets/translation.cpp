@@ -227,10 +227,15 @@ std::string Tr(const std::string& russian)
     return Tr(russian.c_str());
 }
 
+std::string LocalPictureFolder()
+{
+    return Language > 0 ? "data/lang/" + LanguageCode() : "";
+}
+
 std::string LocalPicture(const std::string& name)
 {
     if (Language > 0) {
-        std::string local = "data/lang/" + LanguageCode() + "/" + name;
+        std::string local = LocalPictureFolder() + "/" + name;
         std::error_code error;
         if (std::filesystem::is_regular_file(ResolvePath(local), error))
             return local;

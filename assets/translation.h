@@ -44,6 +44,9 @@ const char* TrIn(const char* context, const char* russian);
 // The same for a text that is kept in a string.
 std::string Tr(const std::string& russian);
 
+// The folder of the shown language's own pictures, "data/lang/<code>";
+// empty for Russian, whose pictures are the game's own.
+std::string LocalPictureFolder();
 // Where a picture with text is read from: "data/lang/<code>/<name>" for a
 // language other than Russian when that file exists, else "data/<name>".
 std::string LocalPicture(const std::string& name);

@@ -71,6 +71,12 @@ std::string BrowserLanguage()
     return language;
 }
 
+hgeFolderState BrowserFetchFolder(const char* folder)
+{
+    // The page numbers the states as hgeFolderState does.
+    return (hgeFolderState)MAIN_THREAD_EM_ASM_INT(return Module.quarvelFetchFolder(UTF8ToString($0)), folder);
+}
+
 void KeepFileAcrossVisits(const std::string& path)
 {
     MAIN_THREAD_EM_ASM(Module.quarvelKeepFile(UTF8ToString($0)), path.c_str());

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "engine/hge.h"
+
 class SdlEngine;
 
 // Hands the frame loop to the browser, which calls it once per animation
@@ -19,6 +21,10 @@ void BrowserSetFullScreen(bool on);
 
 // The browser's language ("en-US"), empty when it does not say.
 std::string BrowserLanguage();
+
+// Starts fetching the package of a data folder that comes later than the
+// rest (once), and says how it stands.
+hgeFolderState BrowserFetchFolder(const char* folder);
 
 // Copies a file the game has just written into the page's lasting storage
 // and starts writing that storage out.

@@ -24,6 +24,8 @@ enum hgeFuncState {
 };
 enum hgeIntState { HGE_SCREENWIDTH = 17, HGE_SCREENHEIGHT = 18, HGE_SCREENBPP = 19 };
 enum hgeStringState { HGE_TITLE = 27, HGE_INIFILE = 28 };
+// How a folder of the data that may come after the start stands.
+enum hgeFolderState { HGE_FOLDER_READY, HGE_FOLDER_COMING, HGE_FOLDER_FAILED };
 
 // Blend bits of a quad. The game draws everything with BLEND_DEFAULT:
 // vertex colour multiplies the texture, alpha blending, no depth writes.
@@ -118,6 +120,12 @@ public:
     // Whole file in memory (null when it cannot be read); free with Resource_Free.
     virtual void* Resource_Load(const char* filename, uint32_t* size = nullptr) = 0;
     virtual void Resource_Free(void* resource) = 0;
+    // A folder of the data may come later than the rest: a web page fetches
+    // a language's pictures only when that language is shown. Asks for the
+    // folder (asking again only reports) and says how it stands. Its files
+    // appear all at once, between two frames; one that failed to come is
+    // logged once and stays failed. On the desktop every folder is ready.
+    virtual hgeFolderState Resource_FetchFolder(const char* folder) = 0;
 
     // Read the file last set as HGE_INIFILE; the default when file or key is missing.
     virtual int Ini_GetInt(const char* section, const char* name, int def) = 0;

@@ -78,6 +78,7 @@ public:
 
     void* Resource_Load(const char* filename, uint32_t* size) override;
     void Resource_Free(void* resource) override;
+    hgeFolderState Resource_FetchFolder(const char* folder) override;
 
     int Ini_GetInt(const char* section, const char* name, int def) override;
     float Ini_GetFloat(const char* section, const char* name, float def) override;

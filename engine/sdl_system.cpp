@@ -478,6 +478,16 @@ void SdlEngine::Resource_Free(void* resource)
     free(resource);
 }
 
+hgeFolderState SdlEngine::Resource_FetchFolder(const char* folder)
+{
+#ifdef __EMSCRIPTEN__
+    return BrowserFetchFolder(folder);
+#else
+    (void)folder;
+    return HGE_FOLDER_READY;
+#endif
+}
+
 std::string SdlEngine::Ini_GetString(const char* section, const char* name, const char* def)
 {
     return IniFileString(iniFile, section, name, def);

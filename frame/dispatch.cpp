@@ -60,6 +60,7 @@ bool FrameFunc()
     hge->Input_GetMousePos(&mx, &my);
     ToggleFullScreenOnAltEnter();
     TakeScreenshotOnKey();
+    ShowArrivedPictures();
     bool stop = ModeFrame(dt, mx, my);
     TellEngineAboutPlay();
     return stop;

@@ -144,8 +144,7 @@ void LoadSounds(int first, int last)
         Sounds[i] = hge->Effect_Load(SoundFiles[i]);
 }
 
-// The file each registry picture was loaded from.
-static std::string PictureFiles[REGISTRY_PICTURE_COUNT];
+std::string RegistryPictureFiles[REGISTRY_PICTURE_COUNT];
 
 // A picture with words comes in the language shown. The atlas picture has
 // none, and every sprite of the catalogues holds its texture: it is always
@@ -158,8 +157,8 @@ static std::string PictureFile(int i)
 void RegisterPictures()
 {
     for (int i = 0; i < REGISTRY_PICTURE_COUNT; i++) {
-        PictureFiles[i] = PictureFile(i);
-        TextureRegistry.push_back({hge->Texture_Load(PictureFiles[i].c_str()), RegistryPictures[i]});
+        RegistryPictureFiles[i] = PictureFile(i);
+        TextureRegistry.push_back({hge->Texture_Load(RegistryPictureFiles[i].c_str()), RegistryPictures[i]});
     }
 }
 
@@ -214,18 +213,38 @@ static void RecutPictureSprites(int registry)
     }
 }
 
-void ShowLocalPictures()
+static void ShowLocalPictures()
 {
     for (int i = 0; i < REGISTRY_PICTURE_COUNT && i < (int)TextureRegistry.size(); i++) {
         std::string file = PictureFile(i);
-        if (file == PictureFiles[i])
+        if (file == RegistryPictureFiles[i])
             continue;
         if (TextureRegistry[i].handle)
             hge->Texture_Free(TextureRegistry[i].handle);
         TextureRegistry[i].handle = hge->Texture_Load(file.c_str());
-        PictureFiles[i] = file;
+        RegistryPictureFiles[i] = file;
         RecutPictureSprites(i);
     }
+}
+
+// The folder of the shown language's pictures while they are on their way.
+static std::string AwaitedFolder;
+
+void ShowLanguagePictures()
+{
+    std::string folder = LocalPictureFolder();
+    AwaitedFolder.clear();
+    if (!folder.empty() && hge->Resource_FetchFolder(folder.c_str()) == HGE_FOLDER_COMING)
+        AwaitedFolder = folder;
+    ShowLocalPictures();
+}
+
+void ShowArrivedPictures()
+{
+    if (AwaitedFolder.empty() || hge->Resource_FetchFolder(AwaitedFolder.c_str()) == HGE_FOLDER_COMING)
+        return;
+    AwaitedFolder.clear();
+    ShowLocalPictures();
 }
 
 static void LookUpAtlasSprites()
@@ -290,6 +309,8 @@ bool LoadResources()
     // The language first: the pictures and even the first message depend on it.
     ReadSettings();
     ChooseStartLanguage();
+    // Asked for now, so that pictures still on their way come while the rest loads.
+    ShowLanguagePictures();
     Sounds[SND_MENU_MUSIC] = hge->Effect_Load(SoundFiles[SND_MENU_MUSIC]);
     RegisterPictures();
     LoadSounds(SND_GRENADE_EXPLOSION, SOUND_COUNT - 1);

@@ -3,6 +3,8 @@
 // end.
 #pragma once
 
+#include <string>
+
 #include "assets/animation.h"
 #include "assets/font.h"
 #include "engine/hge.h"
@@ -59,6 +61,9 @@ enum {
 // of the whole game data and the fallback texture.
 const int REGISTRY_PICTURE_COUNT = 17;
 extern const char* const RegistryPictures[REGISTRY_PICTURE_COUNT];
+// The file each of them was last loaded from (a language's own copy or the
+// game's).
+extern std::string RegistryPictureFiles[REGISTRY_PICTURE_COUNT];
 
 // Sprites cut from the registry pictures, in the order they are made.
 struct picture_sprite_struct {
@@ -154,4 +159,8 @@ void BuildPictureSprites();
 // After the language has changed: the pictures that have their own copy in
 // one language or the other are loaded anew (the old textures freed) and
 // their sprites cut again, so every screen shows the new words at once.
-void ShowLocalPictures();
+// Pictures of the language still on their way (a web page fetches them
+// only now) are asked for; the Russian ones show until they arrive.
+void ShowLanguagePictures();
+// Called every frame: shows the language's pictures once they have arrived.
+void ShowArrivedPictures();

@@ -98,7 +98,7 @@ void ChooseStartLanguage()
 void ChooseNextLanguage()
 {
     ChooseLanguage(Languages[(Language + 1) % Languages.size()]);
-    ShowLocalPictures();
+    ShowLanguagePictures();
     SettingsLanguage = LanguageCode();
     WriteSettings();
 }

@@ -348,6 +348,34 @@ TEST_F(ScreensFixture, TheLanguageSwitchShowsTheNextLanguagesPicturesAtOnceAndKe
     SettingsLanguage.clear();
 }
 
+// In a web page a language's pictures arrive some frames after the switch.
+TEST_F(ScreensFixture, PicturesOfALanguageStillOnTheirWayShowTheFrameTheyArrive)
+{
+    namespace fs = std::filesystem;
+    fs::create_directory(dir.path + "/data/lang");
+    fs::create_symlink(QUARVEL_SOURCE_DIR "/data/lang/LINGUAS", dir.path + "/data/lang/LINGUAS");
+    LoadLanguageList();
+    ASSERT_GE(Languages.size(), 2u);
+    std::string folder = "data/lang/" + Languages[1];
+    fake.engine.folderStates[folder] = HGE_FOLDER_COMING;
+    size_t loaded = fake.engine.loadedTextures.size();
+    ClickAt(600, 30);
+    FrameFunc();
+    EXPECT_EQ(LanguageCode(), Languages[1]);
+    EXPECT_EQ(fake.engine.loadedTextures.size(), loaded) << "the Russian pictures stay meanwhile";
+    fs::create_directory_symlink(QUARVEL_SOURCE_DIR "/" + folder, dir.path + "/" + folder);
+    fake.engine.folderStates[folder] = HGE_FOLDER_READY;
+    FrameFunc();
+    EXPECT_EQ(fake.engine.loadedTextures.size(), loaded + REGISTRY_PICTURE_COUNT - 1);
+    EXPECT_EQ(RegistryPictureFiles[1], folder + "/Menu.png");
+    EXPECT_EQ(Sprites[SPR_MENU]->GetTexture(), TextureRegistry[1].handle);
+    size_t asked = fake.engine.foldersAsked.size();
+    FrameFunc();
+    EXPECT_EQ(fake.engine.foldersAsked.size(), asked) << "not asked again once arrived";
+    ChooseLanguage("ru");
+    SettingsLanguage.clear();
+}
+
 TEST_F(ScreensFixture, ControlsPictureLeavesOnAnyKey)
 {
     ClickAt(10, 495);

@@ -82,6 +82,13 @@ void FakeEngine::Resource_Free(void* resource)
     free(resource);
 }
 
+hgeFolderState FakeEngine::Resource_FetchFolder(const char* folder)
+{
+    foldersAsked.push_back(folder);
+    auto found = folderStates.find(folder);
+    return found == folderStates.end() ? HGE_FOLDER_READY : found->second;
+}
+
 std::string FakeEngine::Ini_GetString(const char* section, const char* name, const char* def)
 {
     return IniFileString(iniFile, section, name, def);

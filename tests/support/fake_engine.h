@@ -47,6 +47,8 @@ public:
     int screenWidth = 800, screenHeight = 590;
     bool windowed = true;
     std::string systemLanguage;  // what System_GetLanguage answers
+    std::map<std::string, hgeFolderState> folderStates;  // what Resource_FetchFolder answers; ready when absent
+    std::vector<std::string> foldersAsked;
 
     void Press(int key) { pressed[key] = held[key] = true; }
     void Release(int key) { released[key] = true, held[key] = false; }
@@ -71,6 +73,7 @@ public:
 
     void* Resource_Load(const char* filename, uint32_t* size) override;
     void Resource_Free(void* resource) override;
+    hgeFolderState Resource_FetchFolder(const char* folder) override;
     int Ini_GetInt(const char* section, const char* name, int def) override;
     float Ini_GetFloat(const char* section, const char* name, float def) override;
     std::string Ini_GetString(const char* section, const char* name, const char* def) override;

@@ -77,11 +77,16 @@ export class Browser {
     });
   }
 
-  async newPage(width = 1000, height = 737) {
+  // A page whose browser asks for `language` ("ru-RU") when one is given.
+  async newPage(width = 1000, height = 737, language = undefined) {
     const { targetId } = await this.send("Target.createTarget", { url: "about:blank" });
     const { sessionId } = await this.send("Target.attachToTarget", { targetId, flatten: true });
     const page = new Page(this, sessionId, targetId);
     await page.start(width, height);
+    if (language) {
+      const { userAgent } = await this.send("Browser.getVersion");
+      await page.send("Emulation.setUserAgentOverride", { userAgent, acceptLanguage: language });
+    }
     return page;
   }
 
@@ -104,10 +109,13 @@ export class Page {
     this.console = [];
     this.errors = [];
     this.dialogs = [];
+    this.requests = [];
     browser.listeners.push((m) => {
       if (m.sessionId !== sessionId)
         return;
-      if (m.method === "Runtime.consoleAPICalled")
+      if (m.method === "Network.requestWillBeSent")
+        this.requests.push(m.params.request.url);
+      else if (m.method === "Runtime.consoleAPICalled")
         this.console.push(m.params.args.map((a) => a.value ?? a.description ?? "").join(" "));
       else if (m.method === "Runtime.exceptionThrown")
         this.errors.push(m.params.exceptionDetails.exception?.description ?? m.params.exceptionDetails.text);

@@ -33,7 +33,7 @@ after(async () => {
 });
 
 async function openGame(options = {}) {
-  const page = await browser.newPage(options.width, options.height);
+  const page = await browser.newPage(options.width, options.height, options.language);
   if (options.startScript)
     await page.addStartScript(options.startScript);
   await page.goto(options.address || address);
@@ -96,6 +96,9 @@ describe("Loading the page", () => {
     t.diagnostic(`first picture ${firstFrameMs.toFixed(0)} ms after the page started loading`);
     t.diagnostic(`download ${(sizes.reduce((a, b) => a + b) / 1e6).toFixed(1)} MB ` +
                  `(js, wasm, data, page: ${sizes.map((s) => (s / 1e6).toFixed(2)).join(", ")} MB)`);
+    const packages = fs.readdirSync(Site).filter((f) => /^quarvel-lang-.*\.data$/.test(f));
+    t.diagnostic(`fetched for their language only: ${packages.map((f) =>
+      `${f} ${(fs.statSync(path.join(Site, f)).size / 1e6).toFixed(2)} MB`).join(", ")}`);
     t.diagnostic(`frame: update ${(probe.updateMean * 1000).toFixed(2)} ms, ` +
                  `drawing ${(probe.renderMean * 1000).toFixed(2)} ms on average over ${probe.frames} frames`);
     assert.ok(firstFrameMs > 0);
@@ -343,5 +346,63 @@ describe("The way in", () => {
     assert.equal(after.CheckpointStep, inPlay.CheckpointStep);
     assert.equal(after.CheckpointStep, 3);
     await page.close();
+  });
+});
+
+describe("A language's pictures", () => {
+  const EnglishPackage = /quarvel-lang-en\.(data|json)$/;
+
+  // On an address of its own, whose kept settings no other test shares,
+  // at the menu.
+  async function atMenu(language, serving = {}) {
+    const server = await serveFolder(Site, serving);
+    const page = await openGame({ address: serverAddress(server), language });
+    await gameRunning(page);
+    await page.tap("Space", " ", 32);
+    return { page, server };
+  }
+
+  async function leave({ page, server }) {
+    await page.send("Storage.clearDataForOrigin",
+      { origin: new URL(serverAddress(server)).origin, storageTypes: "all" });
+    await page.close();
+    server.close();
+  }
+
+  test("come with the start in English; in Russian only once the player switches to English", async () => {
+    const english = await atMenu("en-US");
+    assert.deepEqual(await english.page.evaluate("[Module.quarvelFolderPackages['data/lang/en'], " +
+      "Module.quarvelFetchFolder('data/lang/en')]"), ["quarvel-lang-en", 0], "in place before the game ran");
+    const shown = await english.page.probe();
+    assert.equal(shown.Language, "en");
+    assert.equal(shown.MenuPicture, "data/lang/en/Menu.png");
+    await english.page.screenshot(path.join(Shots, "menu-english-browser.png"));
+    await leave(english);
+
+    const russian = await atMenu("ru-RU");
+    assert.deepEqual((({ Language, MenuPicture }) => [Language, MenuPicture])(await russian.page.probe()),
+      ["ru", "data/Menu.png"]);
+    assert.ok(!russian.page.requests.some((url) => EnglishPackage.test(url)), russian.page.requests.join(" "));
+    await russian.page.screenshot(path.join(Shots, "menu-russian-browser.png"));
+    await russian.page.click(600, 30);  // the RU/EN switch
+    assert.equal((await russian.page.probe()).Language, "en");
+    await russian.page.waitFor("JSON.parse(Module.ccall('QuarvelProbe', 'string', [], [])).MenuPicture === " +
+      "'data/lang/en/Menu.png'", "the English menu picture after the switch");
+    assert.ok(russian.page.requests.some((url) => EnglishPackage.test(url)));
+    await russian.page.waitFrames(2);
+    await russian.page.screenshot(path.join(Shots, "menu-switched-to-english.png"));
+    assert.deepEqual(russian.page.errors, []);
+    await leave(russian);
+  });
+
+  test("a package that does not arrive leaves the Russian pictures and says so once", async () => {
+    const english = await atMenu("en-US", { missing: ["quarvel-lang-en.data"] });
+    const shown = await english.page.probe();
+    assert.equal(shown.Language, "en", "the texts are English all the same");
+    assert.equal(shown.MenuPicture, "data/Menu.png");
+    assert.equal(english.page.console.filter((line) => line.includes("data/lang/en")).length, 1,
+      english.page.console.join(" | "));
+    assert.deepEqual(english.page.errors, []);
+    await leave(english);
   });
 });

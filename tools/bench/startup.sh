@@ -17,8 +17,11 @@
 #   storey 10  the recorded run of storey 10, every frame drawn: peak memory
 #              and the 99th percentile of the whole frame, in wall time and
 #              in processor time (which other programs do not lengthen)
-# With --web also the browser version (built when missing): the download
-# and the first picture in headless Chromium from a loopback server.
+# With --web also the browser version (built when missing): the download at
+# the start (the page, quarvel.js, quarvel.wasm and quarvel.data), each
+# language's package of pictures (fetched only for that language; "-" when
+# a tree has none) and the first picture in headless Chromium from a
+# loopback server, for a browser asking for Russian and for English.
 # Wall times depend on what else runs: the load average is printed.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -135,14 +138,27 @@ storey10() {
 
 browser() {
   local tree=$1
-  [ "$web" = 1 ] || { echo "- -"; return; }
+  [ "$web" = 1 ] || { echo "- - - -"; return; }
   (cd "$tree" && source "$root/tools/deps.sh" && source "$root/tools/web/toolchain.sh" &&
     ensure_packages "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}" && web_environment &&
     web_build_game >/dev/null)
-  local bytes
-  bytes=$(cat "$tree"/build-web/{index.html,quarvel.js,quarvel.wasm,quarvel.data} | wc -c)
-  echo "$(awk -v b="$bytes" 'BEGIN { printf "%.2f", b / 1e6 }')" \
-       "$(node "$root/tools/bench/web_start.mjs" "$tree/build-web" "$runs")"
+  echo "$(megabytes "$tree"/build-web/{index.html,quarvel.js,quarvel.wasm,quarvel.data})" \
+       "$(language_packages "$tree/build-web")" \
+       "$(node "$root/tools/bench/web_start.mjs" "$tree/build-web" "$runs" ru-RU)" \
+       "$(node "$root/tools/bench/web_start.mjs" "$tree/build-web" "$runs" en-US)"
+}
+
+megabytes() { cat "$@" | wc -c | awk '{ printf "%.2f", $1 / 1e6 }'; }
+
+# "en:3.44,..." for the packages quarvel-lang-<code>.data and .json of a site.
+language_packages() {
+  local data code list=""
+  for data in "$1"/quarvel-lang-*.data; do
+    [ -f "$data" ] || continue
+    code=${data##*/quarvel-lang-}
+    list+="${list:+,}${code%.data}:$(megabytes "$data" "${data%.data}.json")"
+  done
+  echo "${list:--}"
 }
 
 measure() {
@@ -165,6 +181,6 @@ echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)   medians of $runs runs ($l
 {
   echo "tree runner_wall_s runner_cpu_s runner_first_picture_s runner_peak_MiB menu_peak_MiB" \
        "window_peak_MiB window_cpu_s window_first_picture_s storey10_peak_MiB storey10_frame_p99_ms storey10_frame_p99_cpu_ms" \
-       "web_download_MB web_first_picture_ms"
+       "web_start_download_MB web_language_packages_MB web_first_picture_ru_ms web_first_picture_en_ms"
   cat "$work/table"
 } | column -t

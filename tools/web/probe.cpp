@@ -1,15 +1,27 @@
 // What the browser tests read of the running game: its modes, the campaign's
-// place and checkpoint, the language, and the frame times the engine measures. Built into
-// the browser version only, as the runner's dump is into quarvel-sim.
+// place and checkpoint, the language and the file the menu picture shows, and
+// the frame times the engine measures. Built into the browser version only,
+// as the runner's dump is into quarvel-sim.
+#include <cstring>
 #include <string>
 
 #include "assets/translation.h"
 #include "engine/sim.h"
 #include "frame/modes.h"
 #include "frame/program.h"
+#include "frame/resources.h"
 #include "world/campaign.h"
 #include "world/player_state.h"
 #include "tools/sim/json.h"
+
+static const std::string& MenuPictureFile()
+{
+    static const std::string none;
+    for (int i = 0; i < REGISTRY_PICTURE_COUNT; i++)
+        if (strcmp(RegistryPictures[i], "Menu.png") == 0)
+            return RegistryPictureFiles[i];
+    return none;
+}
 
 extern "C" const char* QuarvelProbe()
 {
@@ -25,6 +37,7 @@ extern "C" const char* QuarvelProbe()
     JsonInt(w, "CheckpointHealth", Checkpoint.Health);
     JsonInt(w, "CheckpointStep", Checkpoint.step);
     JsonString(w, "Language", LanguageCode());
+    JsonString(w, "MenuPicture", MenuPictureFile());
     float mx = 0, my = 0;
     hge->Input_GetMousePos(&mx, &my);
     JsonBeginArray(w, "mouse");

@@ -1,6 +1,6 @@
 // A small static server for the browser version: serves the files at the
-// top of one folder (index.html, quarvel.js, quarvel.wasm, quarvel.data) on
-// a loopback address, nothing below it.
+// top of one folder (index.html, quarvel.js, quarvel.wasm, quarvel.data and
+// the language packages) on a loopback address, nothing below it.
 //   node tools/web/serve.mjs FOLDER [--port N]
 import http from "node:http";
 import fs from "node:fs";
@@ -11,6 +11,7 @@ const Types = {
   ".js": "text/javascript; charset=utf-8",
   ".wasm": "application/wasm",
   ".data": "application/octet-stream",
+  ".json": "application/json",
 };
 
 // Starts serving folder on 127.0.0.1; resolves to the server once it
