@@ -7,7 +7,7 @@
 #include "assets/translation.h"
 #include "editor/editor.h"
 #include "editor/palette.h"
-#include "editor/shapes.h"
+#include "assets/shapes.h"
 #include "editor/storey_files.h"
 #include "editor/texts.h"
 #include "editor/undo.h"

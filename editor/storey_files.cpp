@@ -6,7 +6,7 @@
 #include "assets/translation.h"
 #include "editor/editor.h"
 #include "editor/enemy_tool.h"
-#include "editor/shapes.h"
+#include "assets/shapes.h"
 #include "editor/texts.h"
 #include "editor/undo.h"
 #include "frame/modes.h"

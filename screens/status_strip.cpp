@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "assets/shapes.h"
 #include "assets/translation.h"
 #include "engine/cp1251.h"
 #include "frame/modes.h"
@@ -51,18 +52,6 @@ std::string StripGrenadeText()
     return Format(Tr("Гранаты %d"_cp), Reserve[WEAPON_GRENADE]);
 }
 
-static void DrawBackground(float top, float width, float bottom)
-{
-    hgeQuad q;
-    q.v[0] = {0, top, 0.5f, StripBackground, 0, 0};
-    q.v[1] = {width, top, 0.5f, StripBackground, 0, 0};
-    q.v[2] = {width, bottom, 0.5f, StripBackground, 0, 0};
-    q.v[3] = {0, bottom, 0.5f, StripBackground, 0, 0};
-    q.tex = 0;
-    q.blend = BLEND_DEFAULT;
-    hge->Gfx_RenderQuad(&q);
-}
-
 static void DrawText(float x, float y, uint32_t colour, const std::string& text)
 {
     HudFont->SetColor(colour);
@@ -89,7 +78,7 @@ void DrawStatusStrip()
     float width = ViewCentre.x * 2, bottom = ViewCentre.y * 2, top = bottom - StatusStripHeight;
     float textY = top + (StatusStripHeight - HudFont->GetHeight()) / 2;
     uint32_t saved = HudFont->GetColor();
-    DrawBackground(top, width, bottom);
+    FillBox(0, top, width, bottom - top, StripBackground);
     DrawText(10, textY, Health * 4 < MaxHealth ? StripWarning : StripInk, StripHealthText());
     DrawText(190, textY, StripInk, StripWeaponText());
     DrawText(450, textY, StripInk, StripGrenadeText());

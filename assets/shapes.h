@@ -1,5 +1,5 @@
-// Plain shapes the editor draws over the storey: filled boxes and outlines,
-// in target pixels.
+// Plain shapes drawn over a picture: filled boxes and outlines, in the
+// pixels of the scene being drawn.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "editor/shapes.h"
+#include "assets/shapes.h"
 
 #include "frame/program.h"
 
