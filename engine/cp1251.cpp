@@ -24,35 +24,12 @@ std::string Utf8FromCp1251(const std::string& text)
     return out;
 }
 
-// The code point of the UTF-8 sequence at text[i], and its length; a broken
-// sequence reads as one byte that the code page lacks.
-static char32_t DecodeUtf8(const std::string& text, size_t i, int* length)
-{
-    unsigned char c = (unsigned char)text[i];
-    int n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-    if (n == 0 || i + n > text.size()) {
-        *length = 1;
-        return 0xFFFD;
-    }
-    char32_t cp = n == 1 ? c : c & (0x7F >> n);
-    for (int k = 1; k < n; k++) {
-        unsigned char f = (unsigned char)text[i + k];
-        if ((f & 0xC0) != 0x80) {
-            *length = 1;
-            return 0xFFFD;
-        }
-        cp = (cp << 6) | (f & 0x3F);
-    }
-    *length = n;
-    return cp;
-}
-
 std::string Cp1251FromUtf8(const std::string& text)
 {
     std::string out;
     for (size_t i = 0; i < text.size();) {
         int length;
-        out += Cp1251FromCodePoint(DecodeUtf8(text, i, &length));
+        out += Cp1251FromCodePoint(DecodeUtf8(text.data(), text.size(), i, &length));
         i += length;
     }
     return out;

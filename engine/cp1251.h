@@ -41,6 +41,29 @@ constexpr char Cp1251FromCodePoint(char32_t cp)
     return '?';
 }
 
+// The code point of the UTF-8 sequence at text[i] (of size bytes), and its
+// length; a broken sequence reads as one byte that the code page lacks.
+constexpr char32_t DecodeUtf8(const char* text, size_t size, size_t i, int* length)
+{
+    unsigned char c = (unsigned char)text[i];
+    int n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    if (n == 0 || i + n > size) {
+        *length = 1;
+        return 0xFFFD;
+    }
+    char32_t cp = n == 1 ? c : c & (0x7F >> n);
+    for (int k = 1; k < n; k++) {
+        unsigned char f = (unsigned char)text[i + k];
+        if ((f & 0xC0) != 0x80) {
+            *length = 1;
+            return 0xFFFD;
+        }
+        cp = (cp << 6) | (f & 0x3F);
+    }
+    *length = n;
+    return cp;
+}
+
 template <size_t N>
 struct Cp1251Text {
     char text[N] = {};
@@ -49,24 +72,8 @@ struct Cp1251Text {
     {
         size_t out = 0;
         for (size_t i = 0; i + 1 < N;) {
-            unsigned char c = (unsigned char)utf8[i];
-            char32_t cp;
-            int len;
-            if (c < 0x80) {
-                cp = c;
-                len = 1;
-            } else if ((c >> 5) == 0x6) {
-                cp = ((c & 0x1F) << 6) | (utf8[i + 1] & 0x3F);
-                len = 2;
-            } else if ((c >> 4) == 0xE) {
-                cp = ((c & 0x0F) << 12) | ((utf8[i + 1] & 0x3F) << 6) | (utf8[i + 2] & 0x3F);
-                len = 3;
-            } else {
-                cp = ((c & 0x07) << 18) | ((utf8[i + 1] & 0x3F) << 12) | ((utf8[i + 2] & 0x3F) << 6) |
-                     (utf8[i + 3] & 0x3F);
-                len = 4;
-            }
-            text[out++] = Cp1251FromCodePoint(cp);
+            int len = 1;
+            text[out++] = Cp1251FromCodePoint(DecodeUtf8(utf8, N - 1, i, &len));
             i += len;
         }
     }

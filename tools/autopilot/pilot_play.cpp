@@ -307,11 +307,12 @@ static void Remember(int frame, std::vector<seen_enemy_struct>& seen)
 {
     for (seen_enemy_struct& s : seen) {
         known_struct* k = Known(s.id);
+        bool newSighting = !k || k->lastSeen < frame - 1;
         if (!k) {
             Memory.known.push_back({s.id, s.x, s.y, s.armed, s.alerted, frame, frame, 0});
             k = &Memory.known.back();
-            k->reaction = NovicePlays() ? NoviceReactionFrames() : ReactionFrames;
-        } else if (k->lastSeen < frame - 1) {
+        }
+        if (newSighting) {
             k->firstSeen = frame;
             k->reaction = NovicePlays() ? NoviceReactionFrames() : ReactionFrames;
         }
