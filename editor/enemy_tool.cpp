@@ -98,7 +98,7 @@ static void ChangeEnemyTemplate()
         EnemyTemplate.lives += EnemyValueStep;
 }
 
-static bool SameStart(const enemy_start_struct& a, const enemy_start_struct& b)
+bool SameStart(const enemy_start_struct& a, const enemy_start_struct& b)
 {
     return a.lives == b.lives && a.alarm == b.alarm && a.weapon == b.weapon && a.hands_set == b.hands_set &&
            a.head_set == b.head_set && a.legs_set == b.legs_set && a.cell_x == b.cell_x && a.cell_y == b.cell_y;

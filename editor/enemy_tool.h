@@ -26,6 +26,9 @@ void EnemyPaletteFrame(float dt);
 // The character sets exist, so enemy starts can be placed and shown.
 bool CharacterSetsPresent();
 
+// Whether two starts are alike in every value.
+bool SameStart(const enemy_start_struct& a, const enemy_start_struct& b);
+
 // The live enemy standing for a start: one still on the start's cell centre,
 // alive, with its sets and weapon; -1 when there is none (it has walked off
 // in play, or died).

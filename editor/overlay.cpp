@@ -148,13 +148,19 @@ static void DrawStoreyMarks()
                  CellScreenY(PlayerStartY));
 }
 
+// The keys the floor and object tools share.
+static std::string BrushHelp()
+{
+    return Tr("Колесо мыши - перебор\n"_cp) + std::string(Tr("Shift+ЛКМ: удаление\n"_cp)) +
+           Tr("Shift+del: полная очистка\n"_cp) + Tr("Пробел: палитра\n"_cp);
+}
+
 static void FloorToolView(int column, int row)
 {
     static const char* const brushMarks[3] = {"*", "/", "\\"};
     bool any = PaletteItem >= 0 && PaletteItem < (int)FloorTypes.size();
     EditorText += Tr("F1, F2: пол\n1-3 Кисть: "_cp) + std::string(brushMarks[FloorBrush % 3]) + Tr("\nТип пола: "_cp) +
-                  (any ? FloorTypes[PaletteItem].name : "") + "\n" + Tr("Колесо мыши - перебор\n"_cp) +
-                  Tr("Shift+ЛКМ: удаление\n"_cp) + Tr("Shift+del: полная очистка\n"_cp) + Tr("Пробел: палитра\n"_cp);
+                  (any ? FloorTypes[PaletteItem].name : "") + "\n" + BrushHelp();
     if (!any)
         return;
     const floor_type_struct& f = FloorTypes[PaletteItem];
@@ -170,7 +176,7 @@ static void ObjectToolView(int column, int row)
 {
     const object_struct& b = ObjectBrush;
     EditorText += Tr("F1, F2: объекты\n"_cp) + std::string(Tr("Тип объекта: "_cp)) + ObjectTypeOf(b).name + "\n" +
-                  Tr("ПКМ вращение\n"_cp) + Tr("Колесо мыши - перебор\n"_cp);
+                  Tr("ПКМ вращение\n"_cp) + BrushHelp();
     if (!ObjectTypes.empty()) {
         int w, h;
         ObjectFootprint(b, &w, &h);
@@ -178,7 +184,6 @@ static void ObjectToolView(int column, int row)
                      CellScreenY(row + b.offset_y), b.rotation * QuarterTurn);
         OutlineCells(column, row, w, h, b.marked ? RefusedColour : PaintsColour);
     }
-    EditorText += Tr("Shift+ЛКМ: удаление\n"_cp) + std::string(Tr("Shift+del: полная очистка\n"_cp)) + Tr("Пробел: палитра\n"_cp);
 }
 
 static void EnemyToolView(int column, int row)

@@ -1,6 +1,6 @@
 #include "editor/undo.h"
 
-#include <cstring>
+#include <algorithm>
 #include <deque>
 #include <vector>
 
@@ -76,12 +76,7 @@ static storey_marks_struct StoreyMarks()
 
 static bool SameStarts(const std::vector<enemy_start_struct>& a, const std::vector<enemy_start_struct>& b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); i++)
-        if (memcmp(&a[i], &b[i], sizeof(enemy_start_struct)) != 0)
-            return false;
-    return true;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameStart);
 }
 
 void OpenEditStep()
