@@ -59,6 +59,14 @@ RunnerResult RunSim(const std::string& workdir, const std::vector<std::string>& 
     return r;
 }
 
+int Occurrences(const std::string& text, const std::string& what)
+{
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        n++;
+    return n;
+}
+
 Picture ReadPng(const std::string& file)
 {
     Picture pic;

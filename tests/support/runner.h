@@ -19,6 +19,9 @@ RunnerResult RunCommand(const std::string& program, const std::vector<std::strin
 // Runs quarvel-sim with the given arguments in workdir; "--dump" is added.
 RunnerResult RunSim(const std::string& workdir, const std::vector<std::string>& args);
 
+// How many times what appears in text (a dump, an output), overlaps counted.
+int Occurrences(const std::string& text, const std::string& what);
+
 // A PNG read back as 0xAARRGGBB pixels; empty when unreadable.
 struct Picture {
     int width = 0, height = 0;
