@@ -38,8 +38,7 @@ struct LockedDoorFixture : ::testing::Test {
 
     void Storey(int startRow)
     {
-        dir.Write("room.map", WalledRoom(startRow));
-        RunnerResult c = RunCommand("/bin/sh", {"-c", "cd '" + dir.path + "' && " QUARVEL_LEVELC " room.map data/temp.lvl"});
+        RunnerResult c = CompileStorey(dir, WalledRoom(startRow), "data/temp.lvl");
         ASSERT_EQ(c.exitCode, 0) << c.output;
     }
 
