@@ -31,9 +31,7 @@ static const char StandInMap[] =
 
 static bool CompileStandInStoreys(const TempDir& dir)
 {
-    dir.Write("standin.map", StandInMap);
-    std::string cmd = "cd '" + dir.path + "' && '" QUARVEL_LEVELC "' standin.map data/1.lvl >/dev/null";
-    if (std::system(cmd.c_str()) != 0)
+    if (CompileStorey(dir, StandInMap, "data/1.lvl").exitCode != 0)
         return false;
     for (int k = 2; k <= 10; k++)
         fs::copy_file(dir.path + "/data/1.lvl", dir.path + "/data/" + std::to_string(k) + ".lvl");

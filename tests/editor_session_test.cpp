@@ -10,14 +10,6 @@
 
 static const std::string Source = QUARVEL_SOURCE_DIR;
 
-static size_t Occurrences(const std::string& text, const std::string& what)
-{
-    size_t n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        n++;
-    return n;
-}
-
 TEST(EditorSession, BuildsSavesLoadsAndPlaysASmallStorey)
 {
     namespace fs = std::filesystem;
@@ -43,7 +35,7 @@ TEST(EditorSession, BuildsSavesLoadsAndPlaysASmallStorey)
     // Played: the enemy made from the loaded start stands in the room, and
     // the player walked over the lift card and holds it.
     EXPECT_NE(r.dump.find("\"WorldMode\": 1"), std::string::npos);
-    EXPECT_EQ(Occurrences(r.dump, "\"health\": 25"), 1u);
+    EXPECT_EQ(Occurrences(r.dump, "\"health\": 25"), 1);
     EXPECT_NE(r.dump.find("\"CardHeld\": [\n    1,\n    0,\n    1,\n    1\n  ]"), std::string::npos);
 
     Picture pic = ReadPng(palette);
@@ -135,5 +127,5 @@ TEST(EditorSession, OpensMakesAndSavesStoreysByNameAndSaysSo)
     EXPECT_EQ(Entry(r.dump, "Objects"), Entry(opened, "Objects"));
     EXPECT_EQ(Entry(r.dump, "EnemyStarts"), Entry(opened, "EnemyStarts"));
     EXPECT_EQ(Occurrences(Entry(r.dump, "Enemies"), "\"health\""), Occurrences(Entry(opened, "Enemies"), "\"health\""));
-    EXPECT_GT(Occurrences(Entry(opened, "Enemies"), "\"health\""), 0u);
+    EXPECT_GT(Occurrences(Entry(opened, "Enemies"), "\"health\""), 0);
 }

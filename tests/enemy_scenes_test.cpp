@@ -47,10 +47,8 @@ struct EnemyScene : ::testing::Test {
     {
         LinkGameData(dir.path);
         dir.Write("kresk", "");
-        std::string source = dir.Write("room.map", map);
-        std::string cmd = std::string("cd '") + QUARVEL_SOURCE_DIR + "' && '" + QUARVEL_LEVELC + "' '" + source +
-                          "' '" + dir.path + "/data/temp.lvl' >/dev/null";
-        ASSERT_EQ(std::system(cmd.c_str()), 0);
+        RunnerResult c = CompileStorey(dir, map, "data/temp.lvl");
+        ASSERT_EQ(c.exitCode, 0) << c.output;
         dir.Write("aim.txt", "0 mouse 400 295\n");
     }
     RunnerResult Play(int frames)

@@ -38,8 +38,7 @@ struct LockedDoorFixture : ::testing::Test {
 
     void Storey(int startRow)
     {
-        dir.Write("room.map", WalledRoom(startRow));
-        RunnerResult c = RunCommand("/bin/sh", {"-c", "cd '" + dir.path + "' && " QUARVEL_LEVELC " room.map data/temp.lvl"});
+        RunnerResult c = CompileStorey(dir, WalledRoom(startRow), "data/temp.lvl");
         ASSERT_EQ(c.exitCode, 0) << c.output;
     }
 
@@ -57,14 +56,6 @@ static double Number(const std::string& dump, const std::string& key)
 {
     std::smatch m;
     return std::regex_search(dump, m, std::regex("\"" + key + "\": (-?[0-9.e+-]+)")) ? std::stod(m[1]) : -1;
-}
-
-static int Count(const std::string& text, const std::string& what)
-{
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        n++;
-    return n;
 }
 
 TEST_F(LockedDoorFixture, SlowFramesNeverCarryThePlayerThroughAWallOrALockedDoor)
@@ -86,5 +77,5 @@ TEST_F(LockedDoorFixture, PushingTheLockedDoorSoundsTheErrorOncePerPush)
     std::string script = "0 mouse 700 295\n5 down D\n90 up D\n100 down D\n140 up D\n";
     RunnerResult r = RunSim(dir.path, {"--input", dir.Write("in.txt", script), "--frames", "150"});
     ASSERT_EQ(r.exitCode, 0) << r.output;
-    EXPECT_EQ(Count(r.dump, "sound/error.mp3"), 2) << r.dump;
+    EXPECT_EQ(Occurrences(r.dump, "sound/error.mp3"), 2) << r.dump;
 }

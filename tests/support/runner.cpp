@@ -59,6 +59,23 @@ RunnerResult RunSim(const std::string& workdir, const std::vector<std::string>& 
     return r;
 }
 
+#ifdef QUARVEL_LEVELC
+RunnerResult CompileStorey(const TempDir& dir, const std::string& map, const std::string& storey)
+{
+    dir.Write("storey.map", map);
+    return RunCommand("/bin/sh",
+                      {"-c", "cd " + Quote(dir.path) + " && " + Quote(QUARVEL_LEVELC) + " storey.map " + Quote(storey)});
+}
+#endif
+
+int Occurrences(const std::string& text, const std::string& what)
+{
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        n++;
+    return n;
+}
+
 Picture ReadPng(const std::string& file)
 {
     Picture pic;

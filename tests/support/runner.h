@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+struct TempDir;
+
 struct RunnerResult {
     int exitCode = -1;
     std::string output;  // standard output and error
@@ -18,6 +20,14 @@ void LinkGameData(const std::string& dir, bool withStoreys = false);
 RunnerResult RunCommand(const std::string& program, const std::vector<std::string>& args);
 // Runs quarvel-sim with the given arguments in workdir; "--dump" is added.
 RunnerResult RunSim(const std::string& workdir, const std::vector<std::string>& args);
+
+// Compiles map (the level compiler's text) into storey, a path inside dir;
+// the compiler runs in dir, so it reads the data linked there. Only where
+// the level compiler is built.
+RunnerResult CompileStorey(const TempDir& dir, const std::string& map, const std::string& storey);
+
+// How many times what appears in text (a dump, an output), overlaps counted.
+int Occurrences(const std::string& text, const std::string& what);
 
 // A PNG read back as 0xAARRGGBB pixels; empty when unreadable.
 struct Picture {
